@@ -1,0 +1,70 @@
+// Button function codes, the menus that offer them and the texts the assignment labels show.
+#pragma once
+
+#include "store/MouseConfig.h"
+
+#include <QString>
+#include <QVector>
+
+namespace ButtonFun {
+enum Code : int {
+    Left = 1,
+    Right = 2,
+    Middle = 3,
+    Forward = 4,
+    Back = 5,
+    SingleKey = 6,
+    ComboKey = 7,
+    FireKey = 12,
+    ButtonOff = 16,
+    ScrollUp = 52,
+    ScrollDown = 53,
+    LedSwitch = 54,
+    Sniper = 55,
+    Macro = FUN_MACRO,
+    GunFile = FUN_GUNFILE,
+};
+}
+
+// Slot groups of the assignment panel: front page 0-19, side page 20-39, wheel pair 40-41.
+constexpr int GROUP_FRONT = 0;
+constexpr int GROUP_SIDE = 1;
+constexpr int GROUP_WHEEL = 2;
+constexpr int GROUP_SIZE = 20;
+constexpr int WHEEL_UP_SLOT = 40;
+constexpr int WHEEL_DOWN_SLOT = 41;
+constexpr quint8 NO_SELECTION = 255;
+
+int slotOf(int group, int index);
+int groupOfSlot(int slot);
+int indexInGroup(int slot);
+
+// Untranslated source text of a function's menu entry, nullptr for codes without a name.
+const char* functionSourceName(int code);
+// The menu entry text of a code through the translator; empty when the code has no name.
+QString functionName(int code);
+// Translation context of every menu and label text of the assignment panel.
+constexpr const char* BUTTON_TR_CONTEXT = "KroBtnWindow";
+
+// Codes whose entry writes only Fun (no dialog, no extra fields).
+bool isPlainFunction(int code);
+
+// What the label of a slot shows: the entry name of its code, the macro/gun file name for codes
+// 200 and 510; the wheel codes are named only on the wheel pair.
+QString slotLabelText(const ButtonInfo& button, int slot);
+
+// Menu layout. A sub-menu entry has code 0 and names the sub-menu.
+enum class SubMenu { None, Basic, Windows, Advance, Media, Dpi, PollingRate, Profile };
+struct MenuEntry {
+    int code = 0;
+    SubMenu subMenu = SubMenu::None;
+};
+QVector<MenuEntry> mainMenuLayout(bool withMacro, bool withLed);
+QVector<int> subMenuCodes(SubMenu menu);
+QVector<int> wheelMenuCodes();
+const char* subMenuSourceTitle(SubMenu menu);
+// Text of the "Macro Manager" entry (its code is the macro code, whose label shows the name).
+const char* macroManagerSourceName();
+
+// Left-click guard: true when giving the slot newCode would leave no button with the left click.
+bool leftClickGuardRefuses(const ProfileData& profile, int slot, int newCode);
