@@ -1,0 +1,366 @@
+// Reading the device description and building factory profiles from it.
+#include "store/deviceDescription.h"
+
+#include "store/appContext.h"
+#include "store/iniFile.h"
+
+#include <QSettings>
+#include <memory>
+#include <mutex>
+
+namespace {
+std::mutex g_matrixMutex;
+ButtonBytes g_matrix = {};
+
+// Opens the description when it can be read; null otherwise.
+std::unique_ptr<QSettings> openDescription()
+{
+    const QString path = descriptionPath();
+    if (!iniReadable(path))
+        return nullptr;
+    auto settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    settings->beginGroup(QStringLiteral("PROFILE"));
+    return settings;
+}
+
+int intKey(const QSettings* s, const QString& key, int fallback)
+{
+    if (!s || !s->contains(key))
+        return fallback;
+    return intFromVariant(s->value(key));
+}
+
+// One key from a fresh read of the file, as every single-key getter does.
+int descriptionInt(const char* key, int fallback)
+{
+    const auto s = openDescription();
+    return intKey(s.get(), QLatin1String(key), fallback);
+}
+
+QString descriptionString(const char* key)
+{
+    const auto s = openDescription();
+    return s ? s->value(QLatin1String(key)).toString() : QString();
+}
+
+QString buttonKey(int i, const char* field)
+{
+    return QStringLiteral("BUTTON_INFO_%1_%2").arg(i).arg(QLatin1String(field));
+}
+QString ledKey(int m, const char* field)
+{
+    return QStringLiteral("LedMode/LED_MODE_%1_%2").arg(m).arg(QLatin1String(field));
+}
+
+void readBytes(const QSettings& s, const char* field, ButtonBytes& out)
+{
+    for (int i = 0; i < DESCRIPTION_BUTTON_COUNT; ++i)
+        out[size_t(i)] = quint8(intKey(&s, buttonKey(i, field), 0));
+}
+
+int combinedButtonCount(const QSettings* s)
+{
+    return intKey(s, QStringLiteral("ButtonCount"), 0) ^ intKey(s, QStringLiteral("MouseDpi"), 0);
+}
+
+void readDescriptionButton(const QSettings& s, int i, DescriptionButton& b)
+{
+    b.ID = intKey(&s, buttonKey(i, "ID"), 0);
+    b.Fun = intKey(&s, buttonKey(i, "Fun"), 0);
+    b.LoopNumber = intKey(&s, buttonKey(i, "LoopNumber"), 0);
+    b.KeyNumber = intKey(&s, buttonKey(i, "KeyNumber"), 0);
+    b.Res1 = quint8(intKey(&s, buttonKey(i, "Res1"), 0));
+    b.Res2 = quint8(intKey(&s, buttonKey(i, "Res2"), 0));
+    b.Res3 = quint8(intKey(&s, buttonKey(i, "Res3"), 0));
+    b.Res4 = quint8(intKey(&s, buttonKey(i, "Res4"), 0));
+}
+
+void fillFromDescription(ProfileData& p, const DeviceDescription& d)
+{
+    p.pollrate = d.pollrate;
+    p.dpi = d.dpi;
+    p.LedMode = d.LedMode;
+    p.LedMoveOFF = d.LedMoveOFF;
+    p.LedSleepTime = 1;
+    for (int i = 0; i < DPI_STAGE_COUNT; ++i)
+        p.stages[i] = { 1, 1, d.stageValues[i], d.stageValues[i], d.stageValues[i] };
+    for (int k = 0; k < DESCRIPTION_BUTTON_COUNT; ++k) {
+        const DescriptionButton& src = d.buttons[k];
+        ButtonInfo& b = p.buttons[k];
+        b.Fun = src.Fun;
+        b.LoopNumber = src.LoopNumber;
+        b.KeyNumber = src.KeyNumber;
+        b.Res1 = src.Res1;
+        b.Res2 = src.Res2;
+        b.Res3 = src.Res3;
+        b.Res4 = src.Res4;
+    }
+    for (int m = 0; m < LED_MODE_COUNT; ++m)
+        p.lighting[m] = { d.lighting[m].RGB, 360, 0, 0, d.lighting[m].bright, d.lighting[m].breath };
+}
+
+void fillBuiltInFactorySet(ProfileData& p)
+{
+    static const quint32 stageValues[DPI_STAGE_COUNT] = { 8, 12, 16, 24, 50, 75, 0, 0 };
+    static const qint32 functions[7] = { 1, 2, 3, 4, 5, 4, 5 };
+    p.LedMode = 9;
+    p.LedMoveOFF = 0;
+    p.LedSleepTime = 1;
+    for (int i = 0; i < DPI_STAGE_COUNT; ++i)
+        p.stages[i] = { 1, 1, stageValues[i], stageValues[i], stageValues[i] };
+    for (int k = 0; k < 7; ++k)
+        p.buttons[k].Fun = functions[k];
+    for (LedModeInfo& led : p.lighting)
+        led = { QColor(255, 0, 0), 360, 0, 0, 3, 3 };
+    p.lighting[4].breath = 2;
+    p.lighting[9].breath = 4;
+    p.lighting[10].RGB = QColor(0, 255, 0);
+    p.lighting[10].breath = 5;
+    p.lighting[12].breath = 1;
+}
+} // namespace
+
+QString descriptionPath()
+{
+    return appDir() + QStringLiteral("/DefaultProfile.bin");
+}
+
+int readDeviceDescription(DeviceDescription& description)
+{
+    const auto s = openDescription();
+    if (!s)
+        return -1;
+    DeviceDescription d;
+    d.dpi = quint8(intKey(s.get(), QStringLiteral("dpi"), 0));
+    d.pollrate = quint8(intKey(s.get(), QStringLiteral("pollrate"), 0));
+    d.LedMode = quint8(intKey(s.get(), QStringLiteral("LedMode"), 0));
+    d.LedMoveOFF = quint8(intKey(s.get(), QStringLiteral("LedMoveOFF"), 0));
+    for (int i = 0; i < DPI_STAGE_COUNT; ++i)
+        d.stageValues[i] = uintFromVariant(s->value(QStringLiteral("DPI_INFO_%1_xy").arg(i)));
+    for (int i = 0; i < DESCRIPTION_BUTTON_COUNT; ++i)
+        readDescriptionButton(*s, i, d.buttons[i]);
+    for (int m = 0; m < LED_MODE_COUNT; ++m) {
+        d.lighting[m].RGB = colourFromVariant(s->value(ledKey(m, "RGB")));
+        d.lighting[m].bright = uintFromVariant(s->value(ledKey(m, "bright")));
+        d.lighting[m].breath = uintFromVariant(s->value(ledKey(m, "breath")));
+    }
+    description = d;
+    return 0;
+}
+
+int readButtonMatrix(ButtonBytes& matrix)
+{
+    const auto s = openDescription();
+    if (!s)
+        return -1;
+    readBytes(*s, "Matrix", matrix);
+    return 0;
+}
+
+int readButtonRows(ButtonBytes& rows)
+{
+    const auto s = openDescription();
+    if (!s)
+        return -1;
+    readBytes(*s, "Matrix2", rows);
+    return combinedButtonCount(s.get());
+}
+
+int readSensorDefaults(SensorBytes& sensor)
+{
+    const auto s = openDescription();
+    if (!s)
+        return -1;
+    static const char* const keys[7] = { "lift", "angle", "butondelay", "jitter", "wake", "sensormode", "sync" };
+    static const int defaults[7] = { 0, 0, 20, 0, 0, 1, 0 };
+    for (size_t i = 0; i < sensor.size(); ++i)
+        sensor[i] = quint8(intKey(s.get(), QLatin1String(keys[i]), defaults[i]));
+    return 0;
+}
+
+int buttonCount()
+{
+    const auto s = openDescription();
+    return combinedButtonCount(s.get());
+}
+
+int dpiStageCount()
+{
+    const auto s = openDescription();
+    return intKey(s.get(), QStringLiteral("DPICount"), 0) ^ combinedButtonCount(s.get());
+}
+
+int usableButtonCount()
+{
+    return qBound(0, buttonCount(), DESCRIPTION_BUTTON_COUNT);
+}
+
+int usableDpiStageCount()
+{
+    const int count = dpiStageCount();
+    return count >= 1 && count <= DPI_STAGE_COUNT ? count : DPI_STAGE_COUNT;
+}
+
+void sleepRange(int& minMinutes, int& maxMinutes)
+{
+    const auto s = openDescription();
+    minMinutes = intKey(s.get(), QStringLiteral("SleepMin"), 1);
+    maxMinutes = intKey(s.get(), QStringLiteral("SleepMax"), 9);
+}
+
+void usbIds(int& vid1, int& pid1, int& vid2, int& pid2)
+{
+    const auto s = openDescription();
+    vid1 = intKey(s.get(), QStringLiteral("vid1"), 0x248A);
+    pid1 = intKey(s.get(), QStringLiteral("pid1"), 0xFA02);
+    vid2 = intKey(s.get(), QStringLiteral("vid2"), 0x248A);
+    pid2 = intKey(s.get(), QStringLiteral("pid2"), 0xFB01);
+}
+
+QString productName()
+{
+    return descriptionString("ProductName");
+}
+QString versionText()
+{
+    return descriptionString("Version");
+}
+int disableMacro()
+{
+    return descriptionInt("DisableMacro", 0);
+}
+int ledDisable()
+{
+    return descriptionInt("ledDisable", 0);
+}
+int showSleep()
+{
+    return descriptionInt("ShowSleep", 1);
+}
+int scrollRev()
+{
+    return descriptionInt("ScrollRev", 0);
+}
+int minDelay()
+{
+    return descriptionInt("MinDelay", 10);
+}
+int sensor33254()
+{
+    return descriptionInt("33254", 0);
+}
+int colorModeSwitch()
+{
+    return descriptionInt("ColorMode", 0);
+}
+int syncMode()
+{
+    return descriptionInt("SyncMode", 0);
+}
+int frenchIndex()
+{
+    return descriptionInt("french", -1);
+}
+
+void makeDefaultProfile(ProfileData& profile)
+{
+    ProfileData p;
+    p.pollrate = 1;
+    p.dpi = 1;
+    p.LedMode = 1;
+    p.mousespeed = 10;
+    p.dbclickspeed = 5;
+    p.scrollspeed = 1;
+    p.accelenable = 1;
+    p.acee = 1;
+    DeviceDescription d;
+    if (readDeviceDescription(d) == 0)
+        fillFromDescription(p, d);
+    else
+        fillBuiltInFactorySet(p);
+    p.buttons[40].Fun = 52;
+    p.buttons[41].Fun = 53;
+    profile = p;
+}
+
+int dpiFromRaw(int raw, int sensor)
+{
+    // Real stage values are below a few thousand; the bound keeps hostile values from overflowing.
+    raw = qBound(-1000000, raw, 1000000);
+    switch (sensor) {
+    case 3104:
+    case 31042:
+        if (raw > 106)
+            return 80 * raw - 4240;
+        return raw * 40 == 560 ? 500 : raw * 40;
+    case 3212: {
+        if (raw > 94) {
+            const int dpi = ((raw - 63) * 152 / 10) * 10;
+            return dpi == 7290 ? 7200 : dpi;
+        }
+        if (raw >= 64)
+            return ((raw - 32) * 76 / 10) * 10;
+        const int dpi = (raw * 38 / 10) * 10;
+        switch (dpi) {
+        case 790:
+            return 800;
+        case 1210:
+            return 1200;
+        case 1630:
+            return 1600;
+        case 2390:
+            return 2400;
+        default:
+            return dpi;
+        }
+    }
+    case 3311:
+    case 33112:
+    case 3360:
+        return raw > 120 ? 200 * (raw - 120) + 12000 : 100 * raw;
+    case 3325:
+    case 33252:
+        if (raw > 75)
+            return 400 * (raw - 75) + 10000;
+        return raw > 50 ? 200 * (raw - 50) + 5000 : 100 * raw;
+    case 3327:
+        if (raw == 106)
+            return 16400;
+        if (raw > 92)
+            return 300 * (raw - 92) + 12300;
+        return raw > 61 ? 200 * (raw - 61) + 6200 : 100 * (raw + 1);
+    case 3333:
+        return raw > 80 ? 200 * (raw - 80) + 8000 : 100 * raw;
+    case 3335:
+    case 33352:
+        return raw > 160 ? 200 * (raw - 160) + 16000 : 100 * raw;
+    case 3370:
+        return raw > 200 ? 100 * (raw - 200) + 10000 : 50 * raw;
+    case 3389:
+        return raw > 320 ? 100 * (raw - 320) + 16000 : 50 * raw;
+    case 3395:
+    case 33952:
+        return raw > 519 ? 100 * (raw - 519) + 26000 : 50 * (raw + 1);
+    case 3399:
+        return raw > 399 ? 100 * (raw - 399) + 20000 : 50 * (raw + 1);
+    default:
+        return 0;
+    }
+}
+
+bool isNear(int a, int b)
+{
+    return b - 9 <= a && a <= b + 9;
+}
+
+ButtonBytes buttonMatrix()
+{
+    std::lock_guard<std::mutex> lock(g_matrixMutex);
+    return g_matrix;
+}
+
+void setButtonMatrix(const ButtonBytes& matrix)
+{
+    std::lock_guard<std::mutex> lock(g_matrixMutex);
+    g_matrix = matrix;
+}

@@ -1,0 +1,214 @@
+// Reading and writing profile files and whole-configuration files.
+#include "store/profileFiles.h"
+
+#include "store/configKeys.h"
+#include "store/deviceDescription.h"
+#include "store/safeNames.h"
+#include "store/settings.h"
+
+#include <QSettings>
+
+namespace {
+const QString PROFILE_GROUP = QStringLiteral("PROFILE");
+
+QString configProfileGroup(int i)
+{
+    return QStringLiteral("PROFILE_%1").arg(i);
+}
+
+// Flushes a settings object and tells whether the file was written. QSettings writes through
+// QSaveFile (a temporary file renamed over the old one), so a failed or interrupted write leaves
+// the previous file whole.
+int finish(QSettings& s)
+{
+    s.sync();
+    return s.status() == QSettings::NoError ? 0 : -1;
+}
+
+// Names an imported profile: its Config/Profile%d entry, else its own ProfileName, else "Profile N".
+QString importedName(const QString& listed, const QString& inProfile, int index)
+{
+    if (isSafeFileName(listed))
+        return listed;
+    if (isSafeFileName(inProfile))
+        return inProfile;
+    return QStringLiteral("Profile %1").arg(index + 1);
+}
+} // namespace
+
+QString workingProfileDir()
+{
+    return configDir() + QStringLiteral("/Profile");
+}
+QString workingProfilePath(const QString& name)
+{
+    return safeChildPath(workingProfileDir(), name, ".prof");
+}
+QString defaultProfilePath()
+{
+    return workingProfilePath(QStringLiteral("DefaultProfile"));
+}
+
+QString libraryProfileDir()
+{
+    const QString productDir = safeChildPath(configDir(), currentProductName());
+    return productDir.isEmpty() ? QString() : productDir + QStringLiteral("/Profile");
+}
+
+QString libraryProfilePath(const QString& name)
+{
+    return safeChildPath(libraryProfileDir(), name, ".prof");
+}
+
+int writeProfile(const ProfileData& profile, const QString& path)
+{
+    if (path.isEmpty())
+        return -1;
+    QSettings s(path, QSettings::IniFormat);
+    s.beginGroup(PROFILE_GROUP);
+    IniWriter writer { s };
+    visitProfileKeys(profile, writer);
+    s.endGroup();
+    return finish(s);
+}
+
+int readProfile(ProfileData& profile, const QString& path)
+{
+    ProfileData p;
+    int result = -1;
+    if (iniReadable(path)) {
+        QSettings s(path, QSettings::IniFormat);
+        s.beginGroup(PROFILE_GROUP);
+        IniReader reader { s };
+        visitProfileKeys(p, reader);
+        result = 0;
+    }
+    profile = p;
+    return result;
+}
+
+int saveProfileFile(const ProfileData& profile, const QString& name)
+{
+    return writeProfile(profile, workingProfilePath(name));
+}
+
+int loadProfileFile(ProfileData& profile, const QString& name)
+{
+    return readProfile(profile, workingProfilePath(name));
+}
+
+int setProfileDpi(const QString& name, int dpi)
+{
+    const QString path = workingProfilePath(name);
+    if (path.isEmpty())
+        return -1;
+    QSettings s(path, QSettings::IniFormat);
+    s.setValue(QStringLiteral("PROFILE/dpi"), dpi);
+    return finish(s);
+}
+
+int writeDefaultProfileFile()
+{
+    return writeDefaultProfileTo(defaultProfilePath());
+}
+
+int writeDefaultProfileTo(const QString& path)
+{
+    ProfileData profile;
+    makeDefaultProfile(profile);
+    return writeProfile(profile, path);
+}
+
+void resetAll(MouseConfig& config)
+{
+    SensorBytes sensor = { 0, 0, 20, 0, 0, 1, 0 };
+    readSensorDefaults(sensor);
+    config.ProfileID = 0;
+    config.AngleValue = sensor[SENSOR_ANGLE];
+    config.LiftHigh = sensor[SENSOR_LIFT];
+    config.Jitter = sensor[SENSOR_JITTER];
+    config.Debounce = sensor[SENSOR_DEBOUNCE];
+    config.Wake = sensor[SENSOR_WAKE];
+    config.SensorMode = sensor[SENSOR_MODE];
+    config.Sync = sensor[SENSOR_SYNC];
+    makeDefaultProfile(config.profiles[0]);
+    for (int i = 0; i < PROFILE_COUNT; ++i)
+        config.profileNames[i] = QStringLiteral("Profile %1").arg(i + 1);
+}
+
+int exportConfig(const MouseConfig& config, const QString& path)
+{
+    if (path.isEmpty())
+        return -1;
+    const MouseConfig copy = config;
+    QSettings s(path, QSettings::IniFormat);
+    // An export replaces whatever the chosen file held.
+    s.clear();
+    s.setValue(QStringLiteral("MouseName/Name"), currentProductName());
+    IniWriter writer { s };
+    s.beginGroup(QStringLiteral("Config"));
+    visitSensorKeys(copy, writer);
+    // The names go with the profiles so that an import restores them.
+    for (int i = 0; i < PROFILE_COUNT; ++i)
+        s.setValue(QStringLiteral("Profile%1").arg(i + 1), copy.profileNames[i]);
+    s.endGroup();
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        s.beginGroup(configProfileGroup(i));
+        visitProfileKeys(copy.profiles[i], writer, false);
+        s.endGroup();
+    }
+    return finish(s);
+}
+
+int importConfig(MouseConfig& config, const QString& path)
+{
+    if (!iniReadable(path))
+        return -1;
+    QSettings s(path, QSettings::IniFormat);
+    const QStringList groups = s.childGroups();
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        if (!groups.contains(configProfileGroup(i)))
+            return -1;
+    }
+    MouseConfig result = config;
+    IniReader reader { s };
+    s.beginGroup(QStringLiteral("Config"));
+    visitSensorKeys(result, reader);
+    QString listed[PROFILE_COUNT];
+    for (int i = 0; i < PROFILE_COUNT; ++i)
+        listed[i] = s.value(QStringLiteral("Profile%1").arg(i + 1)).toString();
+    s.endGroup();
+    if (result.ProfileID >= PROFILE_COUNT)
+        result.ProfileID = 0;
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        ProfileData& p = result.profiles[i];
+        const quint8 moveOff = p.LedMoveOFF;
+        const quint8 sleepTime = p.LedSleepTime;
+        p = ProfileData();
+        p.LedMoveOFF = moveOff;
+        p.LedSleepTime = sleepTime;
+        s.beginGroup(configProfileGroup(i));
+        visitProfileKeys(p, reader, false);
+        s.endGroup();
+        result.profileNames[i] = importedName(listed[i], p.ProfileName, i);
+    }
+    config = result;
+    return 0;
+}
+
+int writeProductTag(const QString& name, const QString& path)
+{
+    if (path.isEmpty())
+        return -1;
+    QSettings s(path, QSettings::IniFormat);
+    s.setValue(QStringLiteral("MouseName/Name"), name);
+    return finish(s);
+}
+
+QString readProductTag(const QString& path)
+{
+    if (!iniReadable(path))
+        return QString();
+    const QSettings s(path, QSettings::IniFormat);
+    return s.value(QStringLiteral("MouseName/Name")).toString();
+}

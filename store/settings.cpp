@@ -1,0 +1,251 @@
+// The application settings file, the per-product list file and the load/save sequences.
+#include "store/settings.h"
+
+#include "store/appContext.h"
+#include "store/configKeys.h"
+#include "store/deviceDescription.h"
+#include "store/profileFiles.h"
+#include "store/safeNames.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+constexpr int MACRO_LIST_SIZE = 50;
+// A list count read from a file is trusted only up to this many entries.
+constexpr int MAX_LIST_ENTRIES = 1000;
+
+QVariant configValue(const QString& key, const QVariant& fallback = QVariant())
+{
+    const QString path = configIniPath();
+    if (!iniReadable(path))
+        return fallback;
+    const QSettings s(path, QSettings::IniFormat);
+    return s.value(key, fallback);
+}
+
+int configInt(const QString& key, int fallback = 0)
+{
+    return intFromVariant(configValue(key, fallback));
+}
+
+void setConfigValue(const QString& key, const QVariant& value)
+{
+    QSettings s(configIniPath(), QSettings::IniFormat);
+    s.setValue(key, value);
+}
+
+QStringList readList(const QString& countKey, const QString& prefix)
+{
+    QStringList names;
+    const QString path = productConfigPath();
+    if (!iniReadable(path))
+        return names;
+    const QSettings s(path, QSettings::IniFormat);
+    const int count = qBound(0, intFromVariant(s.value(countKey)), MAX_LIST_ENTRIES);
+    for (int i = 1; i <= count; ++i)
+        names << s.value(prefix + QString::number(i)).toString();
+    return names;
+}
+
+void writeList(const QString& countKey, const QString& prefix, const QStringList& names)
+{
+    const QString path = productConfigPath();
+    if (path.isEmpty())
+        return;
+    QSettings s(path, QSettings::IniFormat);
+    const int oldCount = qBound(0, intFromVariant(s.value(countKey)), MAX_LIST_ENTRIES);
+    s.setValue(countKey, names.size());
+    for (int i = 0; i < names.size(); ++i)
+        s.setValue(prefix + QString::number(i + 1), names[i]);
+    for (int i = names.size() + 1; i <= oldCount; ++i)
+        s.remove(prefix + QString::number(i));
+}
+} // namespace
+
+const QColor ACCENT_COLOURS[ACCENT_COLOUR_COUNT] = {
+    QColor(255, 0, 0),
+    QColor(0, 255, 0),
+    QColor(0, 0, 255),
+    QColor(219, 200, 182),
+    QColor(255, 0, 255),
+    QColor(0, 255, 255),
+    QColor(255, 125, 0),
+};
+
+QString configDir()
+{
+    return appDir() + QStringLiteral("/Configs");
+}
+QString configIniPath()
+{
+    return configDir() + QStringLiteral("/Config.ini");
+}
+bool fileExists(const QString& path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+void loadAll(MouseConfig& config)
+{
+    MouseConfig c;
+    const QString path = configIniPath();
+    if (iniReadable(path)) {
+        QSettings s(path, QSettings::IniFormat);
+        s.beginGroup(QStringLiteral("Config"));
+        IniReader reader { s };
+        visitSensorKeys(c, reader);
+        for (int i = 0; i < PROFILE_COUNT; ++i)
+            c.profileNames[i] = s.value(QStringLiteral("Profile%1").arg(i + 1)).toString();
+    }
+    // Callers index the profiles with it.
+    if (c.ProfileID >= PROFILE_COUNT)
+        c.ProfileID = 0;
+    for (int i = 0; i < PROFILE_COUNT; ++i)
+        loadProfileFile(c.profiles[i], c.profileNames[i]);
+    ButtonBytes matrix;
+    if (readButtonMatrix(matrix) == 0)
+        setButtonMatrix(matrix);
+    config = c;
+}
+
+void saveAll(const MouseConfig& config)
+{
+    {
+        QSettings s(configIniPath(), QSettings::IniFormat);
+        s.beginGroup(QStringLiteral("Config"));
+        IniWriter writer { s };
+        visitSensorKeys(config, writer);
+        s.setValue(QStringLiteral("Profile1"), config.profileNames[0]);
+    }
+    saveProfileFile(config.profiles[0], config.profileNames[0]);
+}
+
+void saveProfileNames(const MouseConfig& config)
+{
+    QSettings s(configIniPath(), QSettings::IniFormat);
+    s.beginGroup(QStringLiteral("Config"));
+    s.setValue(QStringLiteral("ProfileID"), uint(config.ProfileID));
+    s.setValue(QStringLiteral("Count"), uint(config.Count));
+    for (int i = 0; i < PROFILE_COUNT; ++i)
+        s.setValue(QStringLiteral("Profile%1").arg(i + 1), config.profileNames[i]);
+}
+
+void setCurrentProfile(int profileId)
+{
+    setConfigValue(QStringLiteral("Config/ProfileID"), profileId);
+}
+
+int diffFlag()
+{
+    return configInt(QStringLiteral("Config/Diff"));
+}
+void setDiffFlag(int diff)
+{
+    setConfigValue(QStringLiteral("Config/Diff"), diff);
+}
+
+QString currentProductName()
+{
+    return configValue(QStringLiteral("Config/CurrentProductName")).toString();
+}
+void setCurrentProductName(const QString& name)
+{
+    setConfigValue(QStringLiteral("Config/CurrentProductName"), name);
+}
+
+int themeColorId()
+{
+    return configInt(QStringLiteral("Config/GColorID"));
+}
+
+QColor accentColour()
+{
+    const int id = themeColorId();
+    return ACCENT_COLOURS[id >= 0 && id < ACCENT_COLOUR_COUNT ? id : 0];
+}
+
+QString menuStyleSheet(const QColor& accent)
+{
+    const QString rgb = QStringLiteral("rgb(%1,%2,%3)").arg(accent.red()).arg(accent.green()).arg(accent.blue());
+    return QStringLiteral("QMenu{background-color:rgb(50,50,50);border:0px solid white;}"
+                          "QMenu::item{text-align:center;color:white;background-color:rgb(50,50,50);"
+                          "margin:0px 0px;padding:0px 20px;border:0px solid white;}"
+                          "QMenu::item:selected{background-color:rgb(50,50,50);border:1px solid %1;}"
+                          "QMenu::item:pressed{color:black;background-color:%1;}")
+        .arg(rgb);
+}
+
+int batteryPercent()
+{
+    return configInt(QStringLiteral("Config/Battery"));
+}
+void setBatteryPercent(int percent)
+{
+    setConfigValue(QStringLiteral("Config/Battery"), percent);
+}
+int batteryFullMillivolts()
+{
+    return configInt(QStringLiteral("Config/BatteryFull"), 4200);
+}
+QString modelText()
+{
+    return configValue(QStringLiteral("Config/Model")).toString();
+}
+int sensorModel()
+{
+    return configInt(QStringLiteral("MouseSenSor/1"));
+}
+
+int ledVariant()
+{
+    const QString path = configIniPath();
+    if (!iniReadable(path))
+        return 0;
+    const QSettings s(path, QSettings::IniFormat);
+    const QString product = s.value(QStringLiteral("Config/CurrentProductName")).toString();
+    // A name holding '/' would address another group; such a product has no variant entry.
+    if (product.isEmpty() || product.contains(QLatin1Char('/')) || product.contains(QLatin1Char('\\')))
+        return 0;
+    return intFromVariant(s.value(QStringLiteral("MouseLEDMode/") + product));
+}
+
+int macroCount()
+{
+    const QString path = configIniPath();
+    if (!iniReadable(path))
+        return 0;
+    const QSettings s(path, QSettings::IniFormat);
+    int count = 0;
+    for (int i = 0; i < MACRO_LIST_SIZE; ++i) {
+        if (!s.value(QStringLiteral("MACRO_LIST/%1").arg(i)).toString().isEmpty())
+            ++count;
+    }
+    return count;
+}
+
+QString productConfigPath()
+{
+    const QString productDir = safeChildPath(configDir(), currentProductName());
+    return productDir.isEmpty() ? QString() : productDir + QStringLiteral("/Config.ini");
+}
+
+QStringList savedProfileNames()
+{
+    return readList(QStringLiteral("PROFILE_LIST/Count"), QStringLiteral("PROFILE_LIST/"));
+}
+
+void setSavedProfileNames(const QStringList& names)
+{
+    writeList(QStringLiteral("PROFILE_LIST/Count"), QStringLiteral("PROFILE_LIST/"), names);
+}
+
+QStringList secondProfileList()
+{
+    return readList(QStringLiteral("PROFILE_LIST/SCount"), QStringLiteral("PROFILE_LIST/S"));
+}
+
+void setSecondProfileList(const QStringList& names)
+{
+    writeList(QStringLiteral("PROFILE_LIST/SCount"), QStringLiteral("PROFILE_LIST/S"), names);
+}
