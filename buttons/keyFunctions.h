@@ -1,14 +1,10 @@
 // Key codes of the key dialogs and the button-record encodings of single, combo, fire and sniper keys.
 #pragma once
 
+#include "platform/KeyboardCapture.h"
 #include "store/MouseConfig.h"
 
 #include <QtGlobal>
-
-// Hook flags of a captured key event.
-constexpr int KEY_FLAG_EXTENDED = 0x01;
-constexpr int KEY_FLAG_ALT = 0x20;
-constexpr int KEY_FLAG_UP = 0x80;
 
 // The key code the dialogs use for a set-1 scan code and its flags (right Ctrl/Alt, keypad keys).
 quint8 dialogKeyCode(int scanCode, int flags);

@@ -1,0 +1,51 @@
+// Key capture shared by the single, combo and fire key dialogs.
+#include "buttons/KroKeyCaptureDialog.h"
+
+#include "buttons/keyFunctions.h"
+
+#include <QKeyEvent>
+
+KroKeyCaptureDialog::KroKeyCaptureDialog(QWidget* parent)
+    : KroSkinDialog(parent, 400, 258, QStringLiteral("/skin/dlg.png"))
+    , m_capture(new KeyboardCapture(this))
+{
+    // Capture lives exactly as long as the dialog.
+    connect(m_capture, &KeyboardCapture::KeySignal, this, &KroKeyCaptureDialog::onKeyEvent);
+    m_capture->start();
+}
+
+KroKeyCaptureDialog::~KroKeyCaptureDialog()
+{
+    m_capture->stop();
+}
+
+void KroKeyCaptureDialog::onKeyEvent(int scanCode, int flags)
+{
+    if (!capturing())
+        return;
+    const quint8 code = dialogKeyCode(scanCode, flags);
+    if (code == m_lastCode && flags == m_lastFlags)
+        return;
+    m_lastCode = code;
+    m_lastFlags = flags;
+    keyCaptured(code, flags);
+}
+
+void KroKeyCaptureDialog::resetRepeatFilter()
+{
+    m_lastCode = -1;
+    m_lastFlags = -1;
+}
+
+bool KroKeyCaptureDialog::event(QEvent* event)
+{
+    // Escape and Enter are keys to capture here, not the dialog's reject/accept shortcuts.
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            event->accept();
+            return true;
+        }
+    }
+    return KroSkinDialog::event(event);
+}

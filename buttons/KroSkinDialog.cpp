@@ -1,0 +1,83 @@
+// Common frame of the key, macro selection and gun set dialogs.
+#include "buttons/KroSkinDialog.h"
+
+#include "app/widgets/skinStyle.h"
+#include "store/appContext.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QToolButton>
+
+namespace {
+
+QToolButton* makeAnswerButton(QWidget* parent, const char* icon, const QString& objectName)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(objectName);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setIcon(QIcon(QString::fromLatin1(icon)));
+    button->setIconSize(QSize(scaled(30), scaled(30)));
+    button->setFixedSize(scaled(100), scaled(30));
+    button->setFont(skinFont());
+    const QColor accent = skinAccent();
+    button->setStyleSheet(QStringLiteral("QToolButton{background: rgb(0, 0, 0); color: rgb(255, 255, 255);"
+                                         "border-radius: 3px; border: 1px solid rgb(%1, %2, %3);}")
+                              .arg(accent.red())
+                              .arg(accent.green())
+                              .arg(accent.blue()));
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    return button;
+}
+
+} // namespace
+
+KroSkinDialog::KroSkinDialog(QWidget* parent, int width, int height, const QString& background)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+    , m_background(skinPixmap(background))
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setFixedSize(scaled(width), scaled(height));
+    setFont(skinFont());
+    m_yes = makeAnswerButton(this, ":/yes_Btn", QStringLiteral("yesBtn"));
+    m_yes->setText(tr("Ok"));
+    m_no = makeAnswerButton(this, ":/no_Btn", QStringLiteral("noBtn"));
+    m_no->setText(tr("Cancel"));
+    connect(m_yes, &QToolButton::clicked, this, [this] { onYes(); });
+    connect(m_no, &QToolButton::clicked, this, &QDialog::reject);
+}
+
+QLabel* KroSkinDialog::makeTitle(const QString& objectName)
+{
+    QLabel* title = makeLabel(objectName, Qt::AlignLeft | Qt::AlignVCenter);
+    title->setGeometry(scaled(20), scaled(15), width() - scaled(40), scaled(24));
+    return title;
+}
+
+QLabel* KroSkinDialog::makeLabel(const QString& objectName, Qt::Alignment alignment)
+{
+    auto* label = new QLabel(this);
+    label->setObjectName(objectName);
+    label->setAlignment(alignment);
+    label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    label->setFont(skinFont());
+    return label;
+}
+
+void KroSkinDialog::placeAnswerButtons(int y)
+{
+    const int gap = (width() - 2 * m_yes->width()) / 3;
+    m_yes->move(gap, scaled(y));
+    m_no->move(2 * gap + m_yes->width(), scaled(y));
+}
+
+void KroSkinDialog::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (!m_background.isNull())
+        painter.drawPixmap(rect(), m_background);
+    else
+        painter.fillRect(rect(), QColor(30, 30, 30));
+    painter.setPen(QPen(skinAccent(), 2));
+    painter.drawRect(rect().adjusted(1, 1, -1, -1));
+}
