@@ -1,0 +1,40 @@
+// The apply worker thread and the apply sequence it runs.
+#include "device/KroProcessThread.h"
+
+#include "device/KroGetBatteryThread.h"
+#include "device/commandSet.h"
+#include "store/settings.h"
+
+#include <QDebug>
+
+KroProcessThread::KroProcessThread(QObject* parent)
+    : QThread(parent)
+{
+}
+
+void KroProcessThread::run()
+{
+    if (isStop) {
+        qDebug("isStop.\n");
+        return;
+    }
+    result = applyConfiguration(fullSend);
+    emit DoProcessDlg();
+}
+
+quint8 applyConfiguration(bool fullSend)
+{
+    saveAll(currentConfig);
+    if (mouseOff())
+        return SEND_MOUSE_OFF;
+    const ChangeMask mask = computeChangeMask(currentConfig, sentConfig);
+    const ChangeMask sendMask = (diffFlag() == 1 || fullSend) ? CHANGE_ALL : mask;
+    if (sendMask == 0)
+        return SEND_OK;
+    saveAll(currentConfig);
+    const quint8 result = downloadConfig(currentConfig, sendMask);
+    // Whatever the outcome: a failed send leaves the mouse unknown, so the next apply sends everything.
+    sentConfig = currentConfig;
+    setDiffFlag(result == SEND_OK ? 0 : 1);
+    return result;
+}
