@@ -101,3 +101,35 @@ extern MouseConfig sentConfig;
 
 // Which groups differ between the two records. May clear Setting/WriteSign of bound macro files.
 ChangeMask computeChangeMask(const MouseConfig& current, const MouseConfig& sent);
+
+// Field-by-field equality (colours compared as colour values), for tests and "anything changed?" checks.
+bool operator==(const DpiStage& a, const DpiStage& b);
+bool operator==(const KeyInfo& a, const KeyInfo& b);
+bool operator==(const ButtonInfo& a, const ButtonInfo& b);
+bool operator==(const LedModeInfo& a, const LedModeInfo& b);
+bool operator==(const ProfileData& a, const ProfileData& b);
+bool operator==(const MouseConfig& a, const MouseConfig& b);
+inline bool operator!=(const DpiStage& a, const DpiStage& b)
+{
+    return !(a == b);
+}
+inline bool operator!=(const KeyInfo& a, const KeyInfo& b)
+{
+    return !(a == b);
+}
+inline bool operator!=(const ButtonInfo& a, const ButtonInfo& b)
+{
+    return !(a == b);
+}
+inline bool operator!=(const LedModeInfo& a, const LedModeInfo& b)
+{
+    return !(a == b);
+}
+inline bool operator!=(const ProfileData& a, const ProfileData& b)
+{
+    return !(a == b);
+}
+inline bool operator!=(const MouseConfig& a, const MouseConfig& b)
+{
+    return !(a == b);
+}
