@@ -1,0 +1,81 @@
+// The HID seam: one process-wide backend with the hidapi function set, and the calls the device link uses.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+#include <QtGlobal>
+
+#include <memory>
+
+// One entry of an enumeration: one top-level collection of one device node.
+struct HidDeviceInfo {
+    QByteArray path;
+    quint16 vendorId = 0;
+    quint16 productId = 0;
+    quint16 releaseNumber = 0;
+    quint16 usagePage = 0;
+    quint16 usage = 0;
+    int interfaceNumber = -1;
+    QString serialNumber;
+    QString manufacturer;
+    QString product;
+};
+
+// Why an open failed; a device present but not accessible is not the same as a missing one.
+enum class HidOpenError { None, NotFound, PermissionDenied, Failed };
+
+// An open device. Backends derive their own handle from it.
+class HidHandle {
+public:
+    virtual ~HidHandle() = default;
+    // When >= 0, reads hand on only input reports whose first byte (report id) equals it.
+    int onlyReportId = -1;
+};
+
+// The hidapi function set. All virtual functions are pure or inline so that the interface
+// can be implemented anywhere without linking this library.
+class HidBackend {
+public:
+    virtual ~HidBackend() = default;
+    virtual int init() = 0;
+    virtual int exit() = 0;
+    // vendorId/productId 0 match every device.
+    virtual QVector<HidDeviceInfo> enumerate(quint16 vendorId, quint16 productId) = 0;
+    virtual HidHandle* openPath(const QByteArray& path, HidOpenError* error) = 0;
+    virtual void close(HidHandle* handle) = 0;
+    virtual int write(HidHandle* handle, const quint8* data, int length) = 0;
+    // Raw read: returns the byte count, 0 on time-out, -1 on error. timeoutMs -1 blocks.
+    virtual int readTimeout(HidHandle* handle, quint8* data, int length, int timeoutMs) = 0;
+    virtual bool isVirtual() const { return false; }
+};
+
+// The installed backend; the hidapi backend unless another was installed.
+HidBackend& hidBackend();
+// Installs a backend for the whole process and returns the previous one. Call only while
+// no handle is open.
+std::unique_ptr<HidBackend> setHidBackend(std::unique_ptr<HidBackend> backend);
+// MOUSECFG_DEVICE=virtual (receiver and cable), virtual-receiver or virtual-cable installs the
+// virtual mouse; anything else keeps hidapi. Returns true when a virtual mouse was installed.
+bool installBackendFromEnvironment();
+
+// The calls of the device link, forwarded to the installed backend.
+int hidInit();
+int hidExit();
+QVector<HidDeviceInfo> hidEnumerate(quint16 vendorId = 0, quint16 productId = 0);
+// onlyReportId >= 0 makes the handle drop every input report of another report id (a Linux
+// hidraw node carries the reports of all collections of its interface).
+HidHandle* hidOpenPath(const QByteArray& path, int onlyReportId = -1, HidOpenError* error = nullptr);
+void hidClose(HidHandle* handle);
+int hidWrite(HidHandle* handle, const quint8* data, int length);
+// Reads one report within timeoutMs, skipping reports the handle filters out.
+int hidReadTimeout(HidHandle* handle, quint8* data, int length, int timeoutMs);
+
+// USB release number (bcdDevice) of the device at path, found by enumeration; 0 when absent.
+quint32 hid_get_release_number(const char* path);
+
+class VirtualMouse;
+// Installs a backend that talks to the given virtual mouse (the mouse is shared with the caller).
+void installVirtualMouse(std::shared_ptr<VirtualMouse> mouse);
+// The virtual mouse behind the installed backend, or null when hidapi is installed.
+std::shared_ptr<VirtualMouse> installedVirtualMouse();
