@@ -1,10 +1,72 @@
 // mousecfgctl: command-line companion of the configuration utility.
-#include <QCoreApplication>
-#include <QTextStream>
+#include "ctl/ctlCommand.h"
+
+#include "device/HidBackend.h"
+#include "store/appContext.h"
+
+#include <QDir>
+
+int runDevices(const QStringList& arguments);
+
+namespace {
+
+// A new command: declare its run function above and add its row here.
+const CtlCommand COMMANDS[] = {
+    { "devices", "", "List the receiver and the cable found, their collections and whether they can be opened.",
+        runDevices },
+};
+
+void printHelp()
+{
+    QTextStream& out = ctlOut();
+    out << ctlText("Usage: mousecfgctl <command> [arguments]") << "\n\n" << ctlText("Commands:") << "\n";
+    for (const CtlCommand& command : COMMANDS) {
+        out << "  " << command.name;
+        if (*command.arguments)
+            out << ' ' << command.arguments;
+        out << "\n      " << ctlText(command.summary) << "\n";
+    }
+    out << "\n"
+        << ctlText("Environment:") << "\n"
+        << "  MOUSECFG_DEVICE=virtual|virtual-receiver|virtual-cable  "
+        << ctlText("talk to the built-in virtual mouse instead of the hardware") << "\n"
+        << "  MOUSECFG_FRAME_LOG=<file>  " << ctlText("append every frame the virtual mouse receives and sends") << "\n"
+        << "  MOUSECFG_APP_DIR=<dir>  " << ctlText("installation folder (default: the folder of this program)")
+        << "\n\n"
+        << ctlText("Exit codes:") << "\n"
+        << "  0  " << ctlText("success") << "\n"
+        << "  1  " << ctlText("no receiver or cable found") << "\n"
+        << "  2  " << ctlText("unknown command or wrong arguments") << "\n"
+        << "  3  " << ctlText("a device was found but cannot be opened (permissions)") << "\n";
+    out.flush();
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    QTextStream(stdout) << "usage: mousecfgctl <command>\n";
-    return 0;
+    const QByteArray dir = qgetenv("MOUSECFG_APP_DIR");
+    setAppDir(
+        dir.isEmpty() ? QCoreApplication::applicationDirPath() : QDir(QString::fromLocal8Bit(dir)).absolutePath());
+    installBackendFromEnvironment();
+
+    QStringList arguments = app.arguments().mid(1);
+    if (arguments.isEmpty() || arguments.first() == "--help" || arguments.first() == "-h"
+        || arguments.first() == "help") {
+        printHelp();
+        return arguments.isEmpty() ? CTL_USAGE : CTL_OK;
+    }
+    const QString name = arguments.takeFirst();
+    for (const CtlCommand& command : COMMANDS) {
+        if (name == QLatin1String(command.name)) {
+            const int code = command.run(arguments);
+            ctlOut().flush();
+            ctlErr().flush();
+            return code;
+        }
+    }
+    ctlErr() << ctlText("Unknown command: %1").arg(name) << "\n" << ctlText("Try mousecfgctl --help.") << "\n";
+    ctlErr().flush();
+    return CTL_USAGE;
 }

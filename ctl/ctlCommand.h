@@ -1,0 +1,38 @@
+// The shape of one mousecfgctl command and the helpers the commands share.
+#pragma once
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTextStream>
+
+// Exit codes shared by the commands.
+enum CtlExit {
+    CTL_OK = 0,
+    CTL_NO_DEVICE = 1,
+    CTL_USAGE = 2,
+    CTL_NO_ACCESS = 3,
+};
+
+struct CtlCommand {
+    const char* name;
+    const char* arguments; // shown in --help after the name
+    const char* summary;
+    int (*run)(const QStringList& arguments);
+};
+
+inline QString ctlText(const char* text)
+{
+    return QCoreApplication::translate("mousecfgctl", text);
+}
+
+inline QTextStream& ctlOut()
+{
+    static QTextStream out(stdout);
+    return out;
+}
+
+inline QTextStream& ctlErr()
+{
+    static QTextStream err(stderr);
+    return err;
+}
