@@ -1,0 +1,13 @@
+// Line edit with a focus-out signal.
+#include "app/widgets/KroLineEdit.h"
+
+KroLineEdit::KroLineEdit(QWidget* parent)
+    : QLineEdit(parent)
+{
+}
+
+void KroLineEdit::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    emit kroLostFocus();
+}

@@ -1,0 +1,243 @@
+// The skin image button: state pictures, toggling, sticky and disabled drawing, hover signals.
+#include "app/widgets/KroPushButton.h"
+
+#include "app/widgets/skinStyle.h"
+#include "store/appContext.h"
+
+#include <QBitmap>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+// Normal pictures are redrawn as flat silhouettes in this colour; hover and pressed keep theirs.
+const QColor TINT(38, 38, 42);
+
+QList<QColor> textColoursForMode(int mode)
+{
+    if (mode == 1)
+        return { QColor(30, 30, 30), QColor(0, 0, 0), QColor(255, 255, 255), QColor(90, 90, 90) };
+    return { QColor(200, 200, 200), QColor(255, 255, 255), QColor(255, 255, 255), QColor(105, 105, 105) };
+}
+
+QPixmap tinted(const QPixmap& source)
+{
+    if (source.isNull())
+        return source;
+    QPixmap out(source.size());
+    out.fill(Qt::transparent);
+    QPainter p(&out);
+    p.drawPixmap(0, 0, source);
+    p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    p.fillRect(out.rect(), TINT);
+    return out;
+}
+
+} // namespace
+
+KroPushButton::KroPushButton(const QStringList& images, QWidget* parent, const QString& iconPath)
+    : QPushButton(parent)
+    , m_textColours(textColoursForMode(colorMode()))
+{
+    setFlat(true);
+    setFocusPolicy(Qt::NoFocus);
+    setImages(images);
+    if (!iconPath.isEmpty())
+        m_icon = skinPixmap(iconPath);
+}
+
+void KroPushButton::setImages(const QStringList& images)
+{
+    m_images.clear();
+    for (const QString& path : images)
+        m_images.append(skinPixmap(path));
+    if (!m_images.isEmpty())
+        m_images[0] = tinted(m_images[0]);
+    updateMask();
+    update();
+}
+
+void KroPushButton::updateMask()
+{
+    // The mask follows the current size so a button resized after construction is not clipped.
+    if (m_images.isEmpty() || m_images[0].isNull() || width() <= 0 || height() <= 0) {
+        clearMask();
+        return;
+    }
+    const QBitmap mask = m_images[0].scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation).mask();
+    if (mask.isNull())
+        clearMask();
+    else
+        setMask(mask);
+}
+
+QPixmap KroPushButton::currentImage() const
+{
+    if (m_images.isEmpty())
+        return QPixmap();
+    const int index = m_state == Disabled ? 0 : qBound(0, m_state, m_images.size() - 1);
+    return m_images[index];
+}
+
+void KroPushButton::setDrawnState(int state)
+{
+    if (m_state == state)
+        return;
+    m_state = state;
+    update();
+}
+
+int KroPushButton::restingState() const
+{
+    return (m_sticky && m_toggled) ? Hover : Normal;
+}
+
+void KroPushButton::setState(int n)
+{
+    m_toggled = n != 0;
+    m_state = n;
+    update();
+}
+
+void KroPushButton::setSticky(bool bSticky)
+{
+    m_state = Normal;
+    m_sticky = bSticky;
+    update();
+}
+
+void KroPushButton::setText(const QString& text)
+{
+    m_text = text;
+    QPushButton::setText(text);
+    setToolTip(text);
+    update();
+}
+
+void KroPushButton::setEnabled(bool bEnable)
+{
+    m_enabled = bEnable;
+    m_state = bEnable ? restingState() : Disabled;
+    QWidget::setEnabled(bEnable);
+    update();
+}
+
+void KroPushButton::changeEvent(QEvent* event)
+{
+    // Disabling through a parent widget draws the disabled state too.
+    if (event->type() == QEvent::EnabledChange && isEnabled() != m_enabled) {
+        m_enabled = isEnabled();
+        m_state = m_enabled ? restingState() : Disabled;
+        update();
+    }
+    QPushButton::changeEvent(event);
+}
+
+void KroPushButton::setVertical(bool bVertical)
+{
+    m_vertical = bVertical;
+    update();
+}
+
+void KroPushButton::setColourOverlay(bool bOverlay)
+{
+    m_overlay = bOverlay;
+    update();
+}
+
+QColor KroPushButton::textColour(int state) const
+{
+    return m_textColours.value(qBound(0, state, m_textColours.size() - 1));
+}
+
+QSize KroPushButton::sizeHint() const
+{
+    if (!m_icon.isNull())
+        return m_icon.size();
+    if (!m_images.isEmpty() && !m_images[0].isNull())
+        return m_images[0].size();
+    return QPushButton::sizeHint();
+}
+
+void KroPushButton::enterEvent(QEvent* event)
+{
+    if (m_enabled) {
+        m_pressedSinceEnter = false;
+        emit OverSignal(true, m_index);
+        if (m_images.size() > 1)
+            setDrawnState(Hover);
+    }
+    QPushButton::enterEvent(event);
+}
+
+void KroPushButton::leaveEvent(QEvent* event)
+{
+    if (m_enabled) {
+        if (!m_pressedSinceEnter)
+            emit OverSignal(false, m_index);
+        setDrawnState(restingState());
+    }
+    QPushButton::leaveEvent(event);
+}
+
+void KroPushButton::mousePressEvent(QMouseEvent* event)
+{
+    if (m_enabled && event->button() == Qt::LeftButton) {
+        const bool wasToggled = m_toggled;
+        m_toggled = !m_toggled;
+        m_pressedSinceEnter = true;
+        if (m_images.size() > 2)
+            setDrawnState(wasToggled ? Normal : Pressed);
+        emit EnterSignal(this);
+    }
+    QPushButton::mousePressEvent(event);
+}
+
+void KroPushButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (m_enabled && event->button() == Qt::LeftButton && m_images.size() > 1)
+        setDrawnState(Hover);
+    QPushButton::mouseReleaseEvent(event);
+}
+
+void KroPushButton::resizeEvent(QResizeEvent* event)
+{
+    QPushButton::resizeEvent(event);
+    updateMask();
+}
+
+void KroPushButton::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QPixmap image = currentImage();
+    if (!image.isNull())
+        p.drawPixmap(rect(), image);
+    if (m_overlay) {
+        QColor accent = skinAccent();
+        QLinearGradient gradient(0, 0, 0, height());
+        accent.setAlpha(m_state == Normal || m_state == Disabled ? 40 : 150);
+        gradient.setColorAt(0, accent);
+        accent.setAlpha(10);
+        gradient.setColorAt(1, accent);
+        p.fillRect(rect(), gradient);
+    }
+    if (!m_icon.isNull()) {
+        const QSize iconSize = m_icon.size().scaled(size(), Qt::KeepAspectRatio);
+        const QRect iconRect(QPoint((width() - iconSize.width()) / 2, (height() - iconSize.height()) / 2), iconSize);
+        p.drawPixmap(iconRect, m_icon);
+    }
+    if (m_text.isEmpty())
+        return;
+    p.setFont(skinFont());
+    p.setPen(textColour(m_state));
+    QRect textRect = rect();
+    if (m_vertical) {
+        p.translate(width(), 0);
+        p.rotate(90);
+        textRect = QRect(0, 0, height(), width());
+    }
+    const QString shown = p.fontMetrics().elidedText(m_text, Qt::ElideRight, textRect.width());
+    p.drawText(textRect, Qt::AlignCenter, shown);
+}

@@ -1,0 +1,8 @@
+// stub
+#include "tools/skingen/paintKit.h"
+#include "tools/skingen/skinImages.h"
+
+SkinList paintWindowChrome()
+{
+    return {};
+}
