@@ -19,7 +19,7 @@ QByteArray header(const CommandFrame& f)
 {
     return QByteArray(reinterpret_cast<const char*>(f.data()) + 2, 6);
 }
-QByteArray data(const CommandFrame& f)
+QByteArray frameData(const CommandFrame& f)
 {
     return QByteArray(reinterpret_cast<const char*>(f.data()) + 8, f[6]);
 }
@@ -117,9 +117,10 @@ void TestCommandSetBlocks::generalBlockCarriesProfilesAndFlags()
     const FrameList withoutSync = generalFrames(c, p);
     QCOMPARE(int(withoutSync.size()), 2);
     QCOMPARE(header(withoutSync[0]), bytes({ 0xFA, 0x01, 0, 0, 19, 0xD1 }));
-    QCOMPARE(data(withoutSync[0]), bytes({ 1, 2, 3, 4, 5, 2, 2, 255, 7, 20, 0x81, 10, 11, 12, 13, 14, 0x1F, 3, 7 }));
+    QCOMPARE(
+        frameData(withoutSync[0]), bytes({ 1, 2, 3, 4, 5, 2, 2, 255, 7, 20, 0x81, 10, 11, 12, 13, 14, 0x1F, 3, 7 }));
     QCOMPARE(header(withoutSync[1]), bytes({ 0xFA, 0x01, 0x7F, 0, 1, 0xD3 }));
-    QCOMPARE(data(withoutSync[1]), bytes({ 0x1A }));
+    QCOMPARE(frameData(withoutSync[1]), bytes({ 0x1A }));
 
     // With the sync switches on, lift-off carries sync on, angle off, jitter off as flags.
     p.syncMode = 1;
@@ -152,17 +153,17 @@ void TestCommandSetBlocks::dpiBlockCountAndStages()
     p.sensor = 3395;
     for (int count : { 0, 9, -1 }) {
         p.stageCount = count;
-        QCOMPARE(data(dpiFrames(c, p).front()), bytes({ 8 }));
+        QCOMPARE(frameData(dpiFrames(c, p).front()), bytes({ 8 }));
     }
     p.stageCount = 3;
     const FrameList frames = dpiFrames(c, p);
     QCOMPARE(int(frames.size()), 10);
     QCOMPARE(header(frames[0]), bytes({ 0xFA, 0x02, 0, 0, 1, 0xD1 }));
-    QCOMPARE(data(frames[0]), bytes({ 3 }));
+    QCOMPARE(frameData(frames[0]), bytes({ 3 }));
     for (int i = 0; i < DPI_STAGE_COUNT; ++i) {
         QCOMPARE(header(frames[1 + i]), bytes({ 0xFA, 0x02, 5 * i + 1, 0, 5, 0xD2 }));
         // Stages beyond the count are sent unused but with their values.
-        QCOMPARE(data(frames[1 + i]), bytes({ i < 3 ? 1 : 0, 10 + i, 0, 20 + i, 0 }));
+        QCOMPARE(frameData(frames[1 + i]), bytes({ i < 3 ? 1 : 0, 10 + i, 0, 20 + i, 0 }));
     }
     QCOMPARE(header(frames[9]), bytes({ 0xFA, 0x02, 0x7F, 0, 1, 0xD3 }));
 }
@@ -173,11 +174,11 @@ void TestCommandSetBlocks::dpiBlockUsesSensorEncoding()
     c.profiles[0].stages[0] = DpiStage { 1, 0, 0, 20, 120 };
     DownloadParams p;
     p.sensor = 3104;
-    QCOMPARE(data(dpiFrames(c, p)[1]), bytes({ 1, 67, 1, 20, 0 }));
+    QCOMPARE(frameData(dpiFrames(c, p)[1]), bytes({ 1, 67, 1, 20, 0 }));
     p.sensor = 3395;
     c.profiles[0].stages[0].x = 500;
     p.modeByte = 8;
-    QCOMPARE(data(dpiFrames(c, p)[1]), bytes({ 1, 0x8F, 0x01, 120, 0 }));
+    QCOMPARE(frameData(dpiFrames(c, p)[1]), bytes({ 1, 0x8F, 0x01, 120, 0 }));
 }
 
 void TestCommandSetBlocks::buttonBlockLayoutAndWheelSwap()
@@ -219,10 +220,10 @@ void TestCommandSetBlocks::buttonBlockLayoutAndWheelSwap()
     const int addresses[] = { 2, 26, 50, 74 };
     for (int i = 0; i < 4; ++i) {
         QCOMPARE(header(frames[1 + i]), bytes({ 0xFA, 0x03, addresses[i], 0, 24, 0xD2 }));
-        QCOMPARE(data(frames[1 + i]), QByteArray(reinterpret_cast<const char*>(block.data()) + addresses[i], 24));
+        QCOMPARE(frameData(frames[1 + i]), QByteArray(reinterpret_cast<const char*>(block.data()) + addresses[i], 24));
     }
     QCOMPARE(header(frames[5]), bytes({ 0xFA, 0x03, 0x62, 0, 4, 0xD2 }));
-    QCOMPARE(data(frames[5]), bytes({ 0xFF, 0xFF, 0xFF, 0xFF }));
+    QCOMPARE(frameData(frames[5]), bytes({ 0xFF, 0xFF, 0xFF, 0xFF }));
     QCOMPARE(header(frames[6]), bytes({ 0xFA, 0x03, 0x7F, 0, 1, 0xD3 }));
 }
 
@@ -349,7 +350,7 @@ void TestCommandSetBlocks::lightingRecords()
     QCOMPARE(header(frames[1]), bytes({ 0xFA, 0x04, 24, 0, 24, 0xD2 }));
     QCOMPARE(header(frames[2]), bytes({ 0xFA, 0x04, 48, 0, 24, 0xD2 }));
     QCOMPARE(header(frames[3]), bytes({ 0xFA, 0x04, 72, 0, 8, 0xD2 }));
-    QCOMPARE(data(frames[3]), record(9));
+    QCOMPARE(frameData(frames[3]), record(9));
     QCOMPARE(header(frames[4]), bytes({ 0xFA, 0x04, 0x7F, 0, 1, 0xD3 }));
 
     // An invalid colour (a blank record) sends zero channels.
