@@ -1,0 +1,40 @@
+// A virtual mouse installed as the HID backend, enumerated and opened in one call.
+#pragma once
+
+#include "sim/VirtualMouse.h"
+
+#include <QString>
+
+#include <memory>
+
+class HidBackend;
+class TestAppDir;
+
+class VirtualMouseFixture {
+public:
+    enum Plug { Nothing = 0, ReceiverOnly = 1, CableOnly = 2, Both = 3 };
+
+    // Installs a new virtual mouse with the given sides plugged; with open set it also builds the
+    // device table, enumerates and opens the handles for the product. Uses the current application
+    // directory, or a temporary one when none is set; the product name goes into its Config.ini.
+    explicit VirtualMouseFixture(Plug plug = ReceiverOnly, bool open = true);
+    // Closes the handles and puts the previous backend back.
+    ~VirtualMouseFixture();
+    VirtualMouseFixture(const VirtualMouseFixture&) = delete;
+    VirtualMouseFixture& operator=(const VirtualMouseFixture&) = delete;
+
+    VirtualMouse& mouse() { return *m_mouse; }
+    std::shared_ptr<VirtualMouse> shared() { return m_mouse; }
+
+    // buildDeviceTable, enumerateDevices, openDevicesByName and the mouse count, as start-up does.
+    void open();
+    // Faults off, no latency.
+    void clearFaults();
+
+    static QString productName();
+
+private:
+    std::unique_ptr<TestAppDir> m_ownDir;
+    std::shared_ptr<VirtualMouse> m_mouse;
+    std::unique_ptr<HidBackend> m_previous;
+};
