@@ -2,6 +2,7 @@
 #include "store/iniFile.h"
 
 #include <QFileInfo>
+#include <QSettings>
 
 bool iniReadable(const QString& path)
 {
@@ -36,4 +37,16 @@ qint32 intFromVariant(const QVariant& value)
     bool ok = false;
     const qlonglong n = value.toLongLong(&ok);
     return ok ? qint32(n) : 0;
+}
+
+int writeIni(const QString& path, const std::function<void(QSettings&)>& fill)
+{
+    if (path.isEmpty())
+        return -1;
+    QSettings s(path, QSettings::IniFormat);
+    fill(s);
+    s.sync();
+    // FormatError: the old file was malformed; QSettings has replaced it with what it could read
+    // of it plus our keys.
+    return s.status() == QSettings::AccessError ? -1 : 0;
 }

@@ -16,15 +16,6 @@ QString configProfileGroup(int i)
     return QStringLiteral("PROFILE_%1").arg(i);
 }
 
-// Flushes a settings object and tells whether the file was written. QSettings writes through
-// QSaveFile (a temporary file renamed over the old one), so a failed or interrupted write leaves
-// the previous file whole.
-int finish(QSettings& s)
-{
-    s.sync();
-    return s.status() == QSettings::NoError ? 0 : -1;
-}
-
 // Names an imported profile: its Config/Profile%d entry, else its own ProfileName, else "Profile N".
 QString importedName(const QString& listed, const QString& inProfile, int index)
 {
@@ -62,14 +53,12 @@ QString libraryProfilePath(const QString& name)
 
 int writeProfile(const ProfileData& profile, const QString& path)
 {
-    if (path.isEmpty())
-        return -1;
-    QSettings s(path, QSettings::IniFormat);
-    s.beginGroup(PROFILE_GROUP);
-    IniWriter writer { s };
-    visitProfileKeys(profile, writer);
-    s.endGroup();
-    return finish(s);
+    return writeIni(path, [&profile](QSettings& s) {
+        s.beginGroup(PROFILE_GROUP);
+        IniWriter writer { s };
+        visitProfileKeys(profile, writer);
+        s.endGroup();
+    });
 }
 
 int readProfile(ProfileData& profile, const QString& path)
@@ -99,12 +88,7 @@ int loadProfileFile(ProfileData& profile, const QString& name)
 
 int setProfileDpi(const QString& name, int dpi)
 {
-    const QString path = workingProfilePath(name);
-    if (path.isEmpty())
-        return -1;
-    QSettings s(path, QSettings::IniFormat);
-    s.setValue(QStringLiteral("PROFILE/dpi"), dpi);
-    return finish(s);
+    return writeIni(workingProfilePath(name), [dpi](QSettings& s) { s.setValue(QStringLiteral("PROFILE/dpi"), dpi); });
 }
 
 int writeDefaultProfileFile()
@@ -138,26 +122,25 @@ void resetAll(MouseConfig& config)
 
 int exportConfig(const MouseConfig& config, const QString& path)
 {
-    if (path.isEmpty())
-        return -1;
     const MouseConfig copy = config;
-    QSettings s(path, QSettings::IniFormat);
-    // An export replaces whatever the chosen file held.
-    s.clear();
-    s.setValue(QStringLiteral("MouseName/Name"), currentProductName());
-    IniWriter writer { s };
-    s.beginGroup(QStringLiteral("Config"));
-    visitSensorKeys(copy, writer);
-    // The names go with the profiles so that an import restores them.
-    for (int i = 0; i < PROFILE_COUNT; ++i)
-        s.setValue(QStringLiteral("Profile%1").arg(i + 1), copy.profileNames[i]);
-    s.endGroup();
-    for (int i = 0; i < PROFILE_COUNT; ++i) {
-        s.beginGroup(configProfileGroup(i));
-        visitProfileKeys(copy.profiles[i], writer, false);
+    const QString product = currentProductName();
+    return writeIni(path, [&copy, &product](QSettings& s) {
+        // An export replaces whatever the chosen file held.
+        s.clear();
+        s.setValue(QStringLiteral("MouseName/Name"), product);
+        IniWriter writer { s };
+        s.beginGroup(QStringLiteral("Config"));
+        visitSensorKeys(copy, writer);
+        // The names go with the profiles so that an import restores them.
+        for (int i = 0; i < PROFILE_COUNT; ++i)
+            s.setValue(QStringLiteral("Profile%1").arg(i + 1), copy.profileNames[i]);
         s.endGroup();
-    }
-    return finish(s);
+        for (int i = 0; i < PROFILE_COUNT; ++i) {
+            s.beginGroup(configProfileGroup(i));
+            visitProfileKeys(copy.profiles[i], writer, false);
+            s.endGroup();
+        }
+    });
 }
 
 int importConfig(MouseConfig& config, const QString& path)
@@ -198,11 +181,7 @@ int importConfig(MouseConfig& config, const QString& path)
 
 int writeProductTag(const QString& name, const QString& path)
 {
-    if (path.isEmpty())
-        return -1;
-    QSettings s(path, QSettings::IniFormat);
-    s.setValue(QStringLiteral("MouseName/Name"), name);
-    return finish(s);
+    return writeIni(path, [&name](QSettings& s) { s.setValue(QStringLiteral("MouseName/Name"), name); });
 }
 
 QString readProductTag(const QString& path)

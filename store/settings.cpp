@@ -31,8 +31,7 @@ int configInt(const QString& key, int fallback = 0)
 
 void setConfigValue(const QString& key, const QVariant& value)
 {
-    QSettings s(configIniPath(), QSettings::IniFormat);
-    s.setValue(key, value);
+    writeIni(configIniPath(), [&](QSettings& s) { s.setValue(key, value); });
 }
 
 QStringList readList(const QString& countKey, const QString& prefix)
@@ -50,16 +49,14 @@ QStringList readList(const QString& countKey, const QString& prefix)
 
 void writeList(const QString& countKey, const QString& prefix, const QStringList& names)
 {
-    const QString path = productConfigPath();
-    if (path.isEmpty())
-        return;
-    QSettings s(path, QSettings::IniFormat);
-    const int oldCount = qBound(0, intFromVariant(s.value(countKey)), MAX_LIST_ENTRIES);
-    s.setValue(countKey, names.size());
-    for (int i = 0; i < names.size(); ++i)
-        s.setValue(prefix + QString::number(i + 1), names[i]);
-    for (int i = names.size() + 1; i <= oldCount; ++i)
-        s.remove(prefix + QString::number(i));
+    writeIni(productConfigPath(), [&](QSettings& s) {
+        const int oldCount = qBound(0, intFromVariant(s.value(countKey)), MAX_LIST_ENTRIES);
+        s.setValue(countKey, names.size());
+        for (int i = 0; i < names.size(); ++i)
+            s.setValue(prefix + QString::number(i + 1), names[i]);
+        for (int i = names.size() + 1; i <= oldCount; ++i)
+            s.remove(prefix + QString::number(i));
+    });
 }
 } // namespace
 
@@ -111,24 +108,24 @@ void loadAll(MouseConfig& config)
 
 void saveAll(const MouseConfig& config)
 {
-    {
-        QSettings s(configIniPath(), QSettings::IniFormat);
+    writeIni(configIniPath(), [&config](QSettings& s) {
         s.beginGroup(QStringLiteral("Config"));
         IniWriter writer { s };
         visitSensorKeys(config, writer);
         s.setValue(QStringLiteral("Profile1"), config.profileNames[0]);
-    }
+    });
     saveProfileFile(config.profiles[0], config.profileNames[0]);
 }
 
 void saveProfileNames(const MouseConfig& config)
 {
-    QSettings s(configIniPath(), QSettings::IniFormat);
-    s.beginGroup(QStringLiteral("Config"));
-    s.setValue(QStringLiteral("ProfileID"), uint(config.ProfileID));
-    s.setValue(QStringLiteral("Count"), uint(config.Count));
-    for (int i = 0; i < PROFILE_COUNT; ++i)
-        s.setValue(QStringLiteral("Profile%1").arg(i + 1), config.profileNames[i]);
+    writeIni(configIniPath(), [&config](QSettings& s) {
+        s.beginGroup(QStringLiteral("Config"));
+        s.setValue(QStringLiteral("ProfileID"), uint(config.ProfileID));
+        s.setValue(QStringLiteral("Count"), uint(config.Count));
+        for (int i = 0; i < PROFILE_COUNT; ++i)
+            s.setValue(QStringLiteral("Profile%1").arg(i + 1), config.profileNames[i]);
+    });
 }
 
 void setCurrentProfile(int profileId)
