@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QTimer>
 
 #include <optional>
@@ -33,6 +34,9 @@ struct MouseReport {
 int openMouse()
 {
     QTextStream& err = ctlErr();
+    // The device link's traces are for the debug log, not for the terminal.
+    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     buildDeviceTable();
     if (enumerateDevices() != 0) {
         err << ctlText("The HID library could not be initialised.") << "\n";
@@ -166,7 +170,10 @@ int applySaved(bool fullSend)
     worker.wait();
     switch (worker.result) {
     case SEND_OK:
-        out << ctlText("Configuration sent.") << "\n";
+        out << (worker.sentMask ? ctlText("Configuration sent.")
+                                : ctlText("Nothing to send: the mouse holds the saved configuration "
+                                          "(apply --full sends everything)."))
+            << "\n";
         break;
     case SEND_MOUSE_OFF:
         err << ctlText("Mouse is sleeping or not connected.") << "\n";

@@ -82,11 +82,11 @@ void KroGetBatteryThread::pause(int ms)
 
 void KroGetBatteryThread::run()
 {
-    qDebug("KroGetBatteryThread.\n");
+    qDebug("KroGetBatteryThread.");
     int n = 0;
     for (;;) {
         if (stopRequested()) {
-            qDebug("KroGetBatteryThread Stop.\n");
+            qDebug("KroGetBatteryThread Stop.");
             return;
         }
         // The handle is read anew every cycle: the cable is preferred whenever it is open.
@@ -114,7 +114,7 @@ void KroGetBatteryThread::requestStatus(HidHandle* handle)
     CommandFrame frame = request;
     frame[1] = frameChecksum(request);
     if (hidWrite(handle, frame.data(), FRAME_SIZE) < 0)
-        qDebug("Unable to send a feature report.\n");
+        qDebug("Unable to send a feature report.");
     QThread::msleep(10);
     quint8 reply[REPLY_SIZE] = {};
     if (hidReadTimeout(handle, reply, FRAME_SIZE, READ_TIMEOUT_MS) < 0) {
@@ -122,7 +122,7 @@ void KroGetBatteryThread::requestStatus(HidHandle* handle)
         emit RefreshBatteryStatus(0, reply[4], reply[5]);
         return;
     }
-    qDebug("Threadread bat - %x %x %x %x %x %x %x %x\n", reply[0], reply[1], reply[2], reply[3], reply[4], reply[5],
+    qDebug("Threadread bat - %x %x %x %x %x %x %x %x", reply[0], reply[1], reply[2], reply[3], reply[4], reply[5],
         reply[6], reply[7]);
     if (reply[3] == CMD_STATUS)
         decodeStatusReply(reply);
@@ -133,7 +133,7 @@ void KroGetBatteryThread::listenOnce(HidHandle* handle)
     quint8 reply[REPLY_SIZE] = {};
     reply[0] = 4;
     if (hidReadTimeout(handle, reply, FRAME_SIZE, READ_TIMEOUT_MS) < 0) {
-        qDebug("Unable to read a feature report 1.\n");
+        qDebug("Unable to read a feature report 1.");
         pause(m_afterErrorMs);
         return;
     }

@@ -15,15 +15,17 @@ KroProcessThread::KroProcessThread(QObject* parent)
 void KroProcessThread::run()
 {
     if (isStop) {
-        qDebug("isStop.\n");
+        qDebug("isStop.");
         return;
     }
-    result = applyConfiguration(fullSend);
+    result = applyConfiguration(fullSend, &sentMask);
     emit DoProcessDlg();
 }
 
-quint8 applyConfiguration(bool fullSend)
+quint8 applyConfiguration(bool fullSend, int* sentMask)
 {
+    if (sentMask)
+        *sentMask = 0;
     saveAll(currentConfig);
     if (mouseOff())
         return SEND_MOUSE_OFF;
@@ -32,6 +34,8 @@ quint8 applyConfiguration(bool fullSend)
     if (sendMask == 0)
         return SEND_OK;
     saveAll(currentConfig);
+    if (sentMask)
+        *sentMask = sendMask;
     const quint8 result = downloadConfig(currentConfig, sendMask);
     // Whatever the outcome: a failed send leaves the mouse unknown, so the next apply sends everything.
     sentConfig = currentConfig;

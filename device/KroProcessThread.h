@@ -14,6 +14,8 @@ public:
     bool fullSend = false;
     // Set before start() to make the run do nothing.
     bool isStop = false;
+    // The change groups the run sent; 0 when nothing was sent.
+    int sentMask = 0;
 
 signals:
     void DoProcessDlg();
@@ -22,5 +24,6 @@ protected:
     void run() override;
 };
 
-// The apply sequence itself, on the calling thread; returns the result the worker reports.
-quint8 applyConfiguration(bool fullSend);
+// The apply sequence itself, on the calling thread; returns the result the worker reports and
+// stores the change groups it sent in sentMask.
+quint8 applyConfiguration(bool fullSend, int* sentMask = nullptr);

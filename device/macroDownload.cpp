@@ -124,7 +124,7 @@ MacroMemory buildMacroMemory(const MouseConfig& image, const MacroReader& reader
             if (number < 0 || number == 255)
                 continue;
             if (number >= MAX_MACRO_NUMBER) {
-                qDebug("iIndex>=MAX_MACRO_NUMBER_560\n");
+                qDebug("iIndex>=MAX_MACRO_NUMBER_560");
                 continue;
             }
             const MacroArea area = packMacro(reader(button.macroname));
