@@ -16,6 +16,12 @@ QString configPath()
     return appDir() + QStringLiteral("/Configs/Config.ini");
 }
 
+// The settings files are UTF-8 (language names such as "Français" and "简体中文").
+void useUtf8(QSettings& settings)
+{
+    settings.setIniCodec("UTF-8");
+}
+
 int offeredLanguages(const QSettings& config)
 {
     return qBound(0, config.value(QStringLiteral("FONT_LIST/LANGNUM")).toInt(), MAX_LANGUAGES);
@@ -26,7 +32,9 @@ int offeredLanguages(const QSettings& config)
 int languageId()
 {
     const int id = QSettings(langConfigPath(), QSettings::IniFormat).value(QStringLiteral("Config/LangID")).toInt();
-    const int offered = offeredLanguages(QSettings(configPath(), QSettings::IniFormat));
+    QSettings config(configPath(), QSettings::IniFormat);
+    useUtf8(config);
+    const int offered = offeredLanguages(config);
     if (id < 0 || id >= MAX_LANGUAGES || id >= offered)
         return 0;
     return id;
@@ -40,7 +48,8 @@ void setLanguageId(int id)
 
 void readLanguageList(LanguageList& list)
 {
-    const QSettings config(configPath(), QSettings::IniFormat);
+    QSettings config(configPath(), QSettings::IniFormat);
+    useUtf8(config);
     list.count = offeredLanguages(config);
     for (int i = 0; i < MAX_LANGUAGES; ++i) {
         list.names[i] = config.value(QStringLiteral("FONT_LIST/LangName_%1").arg(i)).toString();
@@ -64,7 +73,8 @@ QString translationFile(const LanguageList& list, int index)
 
 QFont languageFontFor(int index, double scale, int pixelSizeOverride, int decrement)
 {
-    const QSettings config(configPath(), QSettings::IniFormat);
+    QSettings config(configPath(), QSettings::IniFormat);
+    useUtf8(config);
     QFont font;
     const QString family = config.value(QStringLiteral("FONT_LIST/FONT_%1").arg(index)).toString();
     if (!family.isEmpty())
