@@ -1,0 +1,651 @@
+// The macro page: construction, layout, texts, the macro list, and import/export of macro files.
+#include "macros/MacroDialog.h"
+
+#include "app/widgets/KroFileDialog.h"
+#include "app/widgets/KroLabel.h"
+#include "app/widgets/KroMessageBox.h"
+#include "app/widgets/KroPushButton.h"
+#include "app/widgets/skinStyle.h"
+#include "macros/KroMacroItemDelegate.h"
+#include "macros/KroTreeItem.h"
+#include "macros/KroTreeWidget.h"
+#include "macros/MacroFileDialogs.h"
+#include "macros/macroTableRows.h"
+#include "platform/KeyboardCapture.h"
+#include "store/appContext.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QIntValidator>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMetaMethod>
+#include <QPainter>
+#include <QStandardItemModel>
+#include <QTableView>
+
+MacroDialog* MacroDialog::s_instance = nullptr;
+
+namespace {
+
+const QStringList kTabImages { QStringLiteral("/skin/tabbutton-1.png"), QStringLiteral("/skin/tabbutton-3.png"),
+    QStringLiteral("/skin/tabbutton-2.png") };
+const QString kCheckStyle = QStringLiteral("QCheckBox{color:rgb(255,255,255)}");
+const QString kEditStyle
+    = QStringLiteral("QLineEdit{background:rgb(30,30,30);color:white;border:1px solid rgb(90,90,90)}"
+                     "QLineEdit:disabled{color:rgb(120,120,120)}");
+const char* const kMacroFilter = QT_TRANSLATE_NOOP("MacroDialog", "Macro File(*.MSMACRO)");
+
+// Every rectangle of the page at scale 1.0.
+void place(QWidget* w, int x, int y, int width, int height)
+{
+    w->setGeometry(scaled(x), scaled(y), scaled(width), scaled(height));
+}
+
+} // namespace
+
+MacroDialog::MacroDialog(QWidget* parent)
+    : QWidget(parent)
+    , m_unit(macroDelayUnit())
+    , m_recorder(m_unit)
+    , m_capture(new KeyboardCapture(this))
+{
+    s_instance = this;
+    setObjectName(QStringLiteral("macroPage"));
+    setFocusPolicy(Qt::ClickFocus);
+    buildWidgets();
+    connectSignals();
+    reloadList();
+    retranslateTexts();
+    loadCurrentMacro();
+    setSettingsVisible(true);
+    placeWidgets();
+}
+
+MacroDialog::~MacroDialog()
+{
+    if (s_instance == this)
+        s_instance = nullptr;
+}
+
+MacroDialog* MacroDialog::instance()
+{
+    return s_instance;
+}
+
+KroPushButton* MacroDialog::makeButton(const char* objectName, void (MacroDialog::*slot)())
+{
+    auto* button = new KroPushButton(kTabImages, this);
+    button->setObjectName(QLatin1String(objectName));
+    button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &QPushButton::clicked, this, slot);
+    m_buttons.append(button);
+    return button;
+}
+
+void MacroDialog::buildWidgets()
+{
+    m_batchBox = new QCheckBox(this);
+    m_batchBox->setObjectName(QStringLiteral("macroBatch"));
+    m_batchBox->setStyleSheet(kCheckStyle);
+    m_batchBox->setFocusPolicy(Qt::NoFocus);
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("macroList"));
+    m_list->setFocusPolicy(Qt::NoFocus);
+    m_list->setStyleSheet(QStringLiteral("QListWidget{background:rgb(30,30,30);color:white;border:1px solid "
+                                         "rgb(70,70,70)}QListWidget::item:selected{background:%1}")
+                              .arg(skinAccent().darker(160).name()));
+
+    m_nameLabel = new KroLabel(this);
+    m_nameEdit = new QLineEdit(this);
+    m_nameEdit->setObjectName(QStringLiteral("macroNameEdit"));
+    m_nameEdit->setStyleSheet(kEditStyle);
+    m_nameEdit->setMaxLength(100);
+
+    m_model = new QStandardItemModel(0, 3, this);
+    m_table = new QTableView(this);
+    m_table->setObjectName(QStringLiteral("macroTable"));
+    m_table->setModel(m_model);
+    m_delegate = new KroMacroItemDelegate(m_unit, m_table);
+    m_table->setItemDelegate(m_delegate);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setFocusPolicy(Qt::NoFocus);
+    m_table->verticalHeader()->hide();
+    m_table->setShowGrid(false);
+    m_table->setStyleSheet(QStringLiteral("QTableView{background:rgb(30,30,30);border:1px solid rgb(70,70,70)}"
+                                          "QHeaderView::section{background:rgb(50,50,50);color:white;border:0px;"
+                                          "padding-left:6px}"));
+
+    m_treeLabel = new KroLabel(this);
+    m_tree = new KroTreeWidget(this);
+
+    m_recordDelays = new QCheckBox(this);
+    m_recordDelays->setObjectName(QStringLiteral("macroRecordDelays"));
+    m_defaultDelayBox = new QCheckBox(this);
+    m_defaultDelayBox->setObjectName(QStringLiteral("macroDefaultDelayCheck"));
+    for (QCheckBox* box : { m_recordDelays, m_defaultDelayBox }) {
+        box->setStyleSheet(kCheckStyle);
+        box->setFocusPolicy(Qt::NoFocus);
+    }
+    m_defaultDelay = new QLineEdit(QStringLiteral("10"), this);
+    m_defaultDelay->setObjectName(QStringLiteral("macroDefaultDelay"));
+    m_defaultDelay->setValidator(new QIntValidator(0, 65535, m_defaultDelay));
+    m_loopTime = new QLineEdit(QStringLiteral("1"), this);
+    m_loopTime->setObjectName(QStringLiteral("macroLoopTime"));
+    m_loopTime->setValidator(new QIntValidator(1, 255, m_loopTime));
+    for (QLineEdit* edit : { m_defaultDelay, m_loopTime })
+        edit->setStyleSheet(kEditStyle);
+    const char* loopNames[3] = { "macroLoopTimes", "macroLoopWhileDown", "macroLoopUntilDown" };
+    for (int i = 0; i < 3; ++i)
+        m_loop[i] = makeButton(loopNames[i], &MacroDialog::onLoopClicked);
+
+    m_start = makeButton("macroStart", &MacroDialog::onStart);
+    m_stop = makeButton("macroStop", &MacroDialog::onStop);
+    m_new = makeButton("macroNew", &MacroDialog::onNew);
+    m_deleteMacro = makeButton("macroDelete", &MacroDialog::onDeleteMacro);
+    m_changeName = makeButton("macroChangeName", &MacroDialog::onChangeName);
+    m_import = makeButton("macroImport", &MacroDialog::onImport);
+    m_export = makeButton("macroExport", &MacroDialog::onExport);
+    m_edit = makeButton("macroEdit", &MacroDialog::onEdit);
+    m_top = makeButton("macroTop", &MacroDialog::onTop);
+    m_bottom = makeButton("macroBottom", &MacroDialog::onBottom);
+    m_moveUp = makeButton("macroMoveUp", &MacroDialog::onMoveUp);
+    m_moveDown = makeButton("macroMoveDown", &MacroDialog::onMoveDown);
+    m_deleteRow = makeButton("macroDeleteRow", &MacroDialog::onDeleteRow);
+    m_clear = makeButton("macroClear", &MacroDialog::onClear);
+    m_insertDelay = makeButton("macroInsertDelay", &MacroDialog::onInsertDelay);
+    m_save = makeButton("macroSave", &MacroDialog::onSave);
+    m_cancel = makeButton("macroCancel", &MacroDialog::onCancel);
+    m_gunSet = makeButton("macroGunSet", &MacroDialog::onGunSet);
+    m_stop->hide();
+    m_gunSet->hide();
+    buildEditPanel();
+}
+
+void MacroDialog::buildEditPanel()
+{
+    m_editPanel = new QWidget(this);
+    m_editPanel->setObjectName(QStringLiteral("macroEditPanel"));
+    m_editKeyCaption = new KroLabel(m_editPanel);
+    m_editKeyLabel = new KroLabel(m_editPanel);
+    m_editKeyLabel->setObjectName(QStringLiteral("macroEditKeyLabel"));
+    m_editKeyLabel->setDarkBackground(true);
+    m_editMouse = new QComboBox(m_editPanel);
+    m_editMouse->setObjectName(QStringLiteral("macroEditMouse"));
+    m_editMoveCaption = new KroLabel(m_editPanel);
+    m_editDirection = new QComboBox(m_editPanel);
+    m_editDirection->setObjectName(QStringLiteral("macroEditDirection"));
+    m_editDistanceCaption = new KroLabel(m_editPanel);
+    m_editDistance = new QLineEdit(m_editPanel);
+    m_editDistance->setObjectName(QStringLiteral("macroEditDistance"));
+    m_editDistance->setValidator(new QIntValidator(1, MACRO_MAX_MOVE, m_editDistance));
+    m_editDistance->setMaxLength(3);
+    m_editDelayCaption = new KroLabel(m_editPanel);
+    m_editDelay = new QLineEdit(m_editPanel);
+    m_editDelay->setObjectName(QStringLiteral("macroEditDelay"));
+    m_editDelay->setValidator(new QIntValidator(10, 65535, m_editDelay));
+    m_editDelay->setMaxLength(5);
+    for (QLineEdit* edit : { m_editDistance, m_editDelay })
+        edit->setStyleSheet(kEditStyle);
+    for (int i = 0; i < MACRO_BUTTON_COUNT; ++i)
+        m_editMouse->addItem(QString());
+    for (int d = 0; d < 4; ++d)
+        m_editDirection->addItem(QString());
+    m_editPanel->hide();
+}
+
+void MacroDialog::connectSignals()
+{
+    connect(m_capture, &KeyboardCapture::KeySignal, this, &MacroDialog::onKeyCaptured);
+    connect(m_list, &QListWidget::clicked, this, &MacroDialog::itemClicked);
+    connect(m_batchBox, &QCheckBox::toggled, this, &MacroDialog::onBatch);
+    connect(m_tree, &QTreeWidget::itemClicked, this, &MacroDialog::TreeitemClick);
+    for (int d = 0; d < 4; ++d)
+        connect(m_tree->moveItem(MoveDirection(d)), &KroTreeItem::KroMousePressed, this, &MacroDialog::KroItemPressed);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this, &MacroDialog::CurrentChanged);
+    connect(m_recordDelays, &QCheckBox::clicked, this, &MacroDialog::checkbtn_clicked);
+    connect(m_defaultDelayBox, &QCheckBox::clicked, this, &MacroDialog::checkbtn_clicked);
+    connect(m_defaultDelay, &QLineEdit::textChanged, this, &MacroDialog::DefDelayChanged);
+    connect(m_loopTime, &QLineEdit::textChanged, this, &MacroDialog::LoopTimeChanged);
+    connect(m_editDistance, &QLineEdit::textChanged, this, &MacroDialog::EditMoveChanged);
+    connect(m_editDelay, &QLineEdit::textChanged, this, &MacroDialog::EditDelayChanged);
+    connect(m_editMouse, QOverload<int>::of(&QComboBox::activated), this, &MacroDialog::onEditMouseChanged);
+    connect(m_editDirection, QOverload<int>::of(&QComboBox::activated), this, &MacroDialog::onEditDirectionChanged);
+}
+
+void MacroDialog::retranslateTexts()
+{
+    const std::pair<KroPushButton*, const char*> texts[] = {
+        { m_start, QT_TR_NOOP("START") },
+        { m_stop, QT_TR_NOOP("STOP") },
+        { m_new, QT_TR_NOOP("NEW") },
+        { m_deleteMacro, QT_TR_NOOP("DELETE") },
+        { m_changeName, QT_TR_NOOP("CHANGE NAME") },
+        { m_import, QT_TR_NOOP("IMPORT") },
+        { m_export, QT_TR_NOOP("EXPORT") },
+        { m_edit, QT_TR_NOOP("EDIT") },
+        { m_top, QT_TR_NOOP("TOP") },
+        { m_bottom, QT_TR_NOOP("BOTTOM") },
+        { m_moveUp, QT_TR_NOOP("MOVE UP") },
+        { m_moveDown, QT_TR_NOOP("MOVE DOWN") },
+        { m_deleteRow, QT_TR_NOOP("DELETE") },
+        { m_clear, QT_TR_NOOP("CLEAR") },
+        { m_insertDelay, QT_TR_NOOP("INSERT DELAY") },
+        { m_save, QT_TR_NOOP("SAVE") },
+        { m_cancel, QT_TR_NOOP("CANCEL") },
+        { m_gunSet, QT_TR_NOOP("GUN SET") },
+        { m_loop[0], QT_TR_NOOP("LOOPS TIME(1-255)") },
+        { m_loop[1], QT_TR_NOOP("REPEAT RUN WHEN KEY DOWN") },
+        { m_loop[2], QT_TR_NOOP("REPEAT RUN UNTIL THE KEY DOWN") },
+    };
+    for (const auto& t : texts)
+        t.first->setText(tr(t.second));
+    m_batchBox->setText(tr("BATCH"));
+    m_nameLabel->setText(tr("MACRO NAME"));
+    m_treeLabel->setText(tr("MOUSE COMMAND"));
+    m_recordDelays->setText(tr("RECORD DELAYS BETWEEN ACTION"));
+    m_defaultDelayBox->setText(tr("INSERT DEFAULT DELAY"));
+    m_model->setHorizontalHeaderLabels({ tr("KEY"), tr("ACTION"), tr("DELAY(ms)") });
+    m_editKeyCaption->setText(tr("KEY"));
+    m_editMoveCaption->setText(tr("MOVEMENT"));
+    m_editDistanceCaption->setText(tr("DISTANCE"));
+    m_editDelayCaption->setText(tr("DELAY"));
+    for (int i = 0; i < MACRO_BUTTON_COUNT; ++i)
+        m_editMouse->setItemText(i, macroButtonName(i));
+    for (int d = 0; d < 4; ++d)
+        m_editDirection->setItemText(d, moveDirectionName(MoveDirection(d)));
+    m_tree->retranslate();
+    updateGunSetVisibility();
+}
+
+void MacroDialog::placeWidgets()
+{
+    place(m_batchBox, 0, 0, 160, 22);
+    place(m_list, 0, 24, 160, 166);
+    place(m_new, 0, 194, 78, 26);
+    place(m_deleteMacro, 82, 194, 78, 26);
+    place(m_import, 0, 224, 78, 26);
+    place(m_export, 82, 224, 78, 26);
+    place(m_treeLabel, 0, 256, 160, 18);
+    place(m_tree, 0, 276, 160, 191);
+
+    place(m_nameLabel, 175, 0, 92, 26);
+    place(m_nameEdit, 268, 1, 196, 24);
+    place(m_changeName, 470, 0, 110, 26);
+    place(m_gunSet, 585, 0, 80, 26);
+    place(m_table, 175, 30, 490, 240);
+
+    KroPushButton* const rowOne[] = { m_edit, m_top, m_bottom, m_moveUp, m_moveDown, m_deleteRow };
+    KroPushButton* const rowTwo[] = { m_clear, m_insertDelay, m_start, m_save, m_cancel };
+    for (int i = 0; i < 6; ++i)
+        place(rowOne[i], 175 + 82 * i, 276, 78, 26);
+    for (int i = 0; i < 5; ++i)
+        place(rowTwo[i], 175 + 82 * i, 306, 78, 26);
+    place(m_stop, 175 + 82 * 2, 306, 78, 26);
+
+    place(m_recordDelays, 175, 344, 285, 24);
+    place(m_defaultDelayBox, 175, 372, 200, 24);
+    place(m_defaultDelay, 380, 372, 60, 24);
+    place(m_loop[0], 465, 344, 150, 26);
+    place(m_loopTime, 620, 345, 45, 24);
+    place(m_loop[1], 465, 374, 200, 26);
+    place(m_loop[2], 465, 404, 200, 26);
+
+    place(m_editPanel, 175, 340, 490, 127);
+    place(m_editKeyCaption, 0, 8, 90, 24);
+    place(m_editKeyLabel, 96, 8, 200, 24);
+    place(m_editMouse, 96, 8, 200, 24);
+    place(m_editMoveCaption, 0, 8, 90, 24);
+    place(m_editDirection, 96, 8, 200, 24);
+    place(m_editDistanceCaption, 0, 40, 90, 24);
+    place(m_editDistance, 96, 40, 80, 24);
+    place(m_editDelayCaption, 0, 8, 90, 24);
+    place(m_editDelay, 96, 8, 80, 24);
+
+    const QFont font = skinFont();
+    for (QWidget* w :
+        std::initializer_list<QWidget*> { m_list, m_nameEdit, m_tree, m_batchBox, m_recordDelays, m_defaultDelayBox,
+            m_defaultDelay, m_loopTime, m_editMouse, m_editDirection, m_editDistance, m_editDelay, m_table })
+        w->setFont(font);
+    m_table->horizontalHeader()->setFont(font);
+    m_table->verticalHeader()->setDefaultSectionSize(scaled(26));
+    fitColumns();
+}
+
+void MacroDialog::fitColumns()
+{
+    for (int c = 0; c < 3; ++c)
+        m_table->setColumnWidth(c, scaled(160));
+}
+
+void MacroDialog::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    QPainter p(this);
+    p.fillRect(rect(), QColor(20, 20, 20, 235));
+}
+
+void MacroDialog::connectNotify(const QMetaMethod& signal)
+{
+    QWidget::connectNotify(signal);
+    if (signal == QMetaMethod::fromSignal(&MacroDialog::GunSetSignal))
+        updateGunSetVisibility();
+}
+
+void MacroDialog::updateGunSetVisibility()
+{
+    const bool connected = isSignalConnected(QMetaMethod::fromSignal(&MacroDialog::GunSetSignal));
+    m_gunSet->setVisible(connected && !m_editing);
+}
+
+void MacroDialog::warn(const QString& heading, const QString& message)
+{
+    KroMessageBox box(KroMessageBox::Warning, QString(), heading, message, this);
+    box.exec();
+}
+
+// ---- Macro list -------------------------------------------------------------------------------
+
+void MacroDialog::reloadList(const QString& select)
+{
+    const QStringList names = macroListNames();
+    m_list->clear();
+    for (const QString& name : names) {
+        auto* item = new QListWidgetItem(m_batch ? QString() : name, m_list);
+        item->setData(Qt::UserRole, name);
+        if (m_batch) {
+            auto* box = new QCheckBox(name);
+            box->setStyleSheet(kCheckStyle);
+            box->setFocusPolicy(Qt::NoFocus);
+            m_list->setItemWidget(item, box);
+        }
+    }
+    int row = names.indexOf(select.isEmpty() ? m_currentName : select);
+    if (row < 0 && !names.isEmpty())
+        row = 0;
+    m_list->setCurrentRow(row);
+    m_currentName = row >= 0 ? names.at(row) : QString();
+    m_nameEdit->setText(m_currentName);
+}
+
+QStringList MacroDialog::checkedMacros() const
+{
+    QStringList names;
+    for (int i = 0; i < m_list->count(); ++i) {
+        auto* box = qobject_cast<QCheckBox*>(m_list->itemWidget(m_list->item(i)));
+        if (box && box->isChecked())
+            names.append(m_list->item(i)->data(Qt::UserRole).toString());
+    }
+    return names;
+}
+
+void MacroDialog::itemClicked(const QModelIndex& index)
+{
+    if (m_recording || m_editing)
+        return;
+    if (m_list->count() == 0) {
+        m_currentName.clear();
+        m_nameEdit->clear();
+        return;
+    }
+    const int row = index.isValid() ? index.row() : 0;
+    m_list->setCurrentRow(row);
+    m_currentName = m_list->item(row)->data(Qt::UserRole).toString();
+    m_nameEdit->setText(m_currentName);
+    loadCurrentMacro();
+}
+
+Macro MacroDialog::editorMacro() const
+{
+    Macro m;
+    m.delayType = delayType();
+    m.loopType = 0;
+    for (int i = 2; i >= 0; --i) {
+        if (m_loopOn[i])
+            m.loopType = i + 1;
+    }
+    m.defaultDelay = m_defaultDelay->text();
+    m.loopTime = m_loopTime->text();
+    m.events = tableRows(*m_model);
+    return m;
+}
+
+void MacroDialog::showMacro(const Macro& m)
+{
+    m_recordDelays->setChecked(m.delayType == DELAY_RECORDED);
+    m_defaultDelayBox->setChecked(m.delayType == DELAY_DEFAULT);
+    m_defaultDelay->setText(m.defaultDelay);
+    m_loopTime->setText(m.loopTime);
+    if (m.loopType >= LOOP_NONE && m.loopType <= LOOP_UNTIL_DOWN) {
+        for (int i = 0; i < 3; ++i) {
+            m_loopOn[i] = m.loopType == i + 1;
+            m_loop[i]->setState(m_loopOn[i] ? 1 : 0);
+        }
+    }
+    setTableRows(*m_model, m.events);
+    fitColumns();
+    SelectRow(m_model->rowCount() - 1);
+}
+
+void MacroDialog::loadCurrentMacro()
+{
+    Macro m;
+    if (!m_currentName.isEmpty())
+        loadMacro(m_currentName, m);
+    showMacro(m);
+}
+
+void MacroDialog::saveCurrentMacro()
+{
+    if (m_currentName.isEmpty())
+        return;
+    if (saveMacro(m_currentName, editorMacro()) != 0)
+        warn(tr("Warning"), tr("THE MACRO COULD NOT BE SAVED."));
+}
+
+void MacroDialog::resetEditor(int delayType)
+{
+    Macro m;
+    m.delayType = delayType;
+    m.defaultDelay = QStringLiteral("10");
+    m.loopTime = QStringLiteral("1");
+    m.loopType = LOOP_NONE;
+    showMacro(m);
+}
+
+bool MacroDialog::macroListFull()
+{
+    if (macroListCount() < MACRO_LIST_SLOTS)
+        return false;
+    KroMessageBox box(KroMessageBox::Warning, QString(), tr("WARNING"), tr("TOO MANY MACROS TO BE CREATE!"), this);
+    box.exec();
+    return true;
+}
+
+void MacroDialog::onNew()
+{
+    if (macroListFull())
+        return;
+    const QString name = nextNewMacroName();
+    resetEditor(DELAY_NONE);
+    m_currentName = name;
+    saveCurrentMacro();
+    registerMacro(name);
+    reloadList(name);
+}
+
+void MacroDialog::onDeleteMacro()
+{
+    if (m_list->count() == 0 || m_currentName.isEmpty())
+        return;
+    const int row = m_list->currentRow();
+    unregisterMacro(m_currentName);
+    deleteMacroFile(m_currentName);
+    const QStringList names = macroListNames();
+    const QString next = names.isEmpty() ? QString() : names.at(std::clamp(row, 0, int(names.size()) - 1));
+    m_currentName.clear();
+    reloadList(next);
+    if (m_currentName.isEmpty())
+        m_model->removeRows(0, m_model->rowCount());
+    else
+        loadCurrentMacro();
+}
+
+void MacroDialog::onChangeName()
+{
+    if (m_list->count() == 0 || m_currentName.isEmpty())
+        return;
+    QString name = m_nameEdit->text();
+    if (name == m_currentName)
+        return;
+    if (!isValidMacroName(name)) {
+        warn(tr("Warning"), tr("THIS NAME CANNOT BE USED FOR A MACRO."));
+        m_nameEdit->setText(m_currentName);
+        return;
+    }
+    name = freeMacroName(name);
+    if (renameMacroFile(m_currentName, name) != 0 && macroFileExists(m_currentName)) {
+        warn(tr("Warning"), tr("THE MACRO COULD NOT BE RENAMED."));
+        return;
+    }
+    renameMacroInList(m_currentName, name);
+    m_currentName = name;
+    reloadList(name);
+}
+
+void MacroDialog::onImport()
+{
+    const QString filter = tr(kMacroFilter);
+    if (m_batch) {
+        importBatch(MacroFileDialogs::getOpenFileNames(this, tr("Load Macro File"), filter));
+        return;
+    }
+    const QString path = KroFileDialog::getOpenFileName(this, tr("Load Macro File"), QString(), filter);
+    if (!path.isEmpty())
+        importOne(path);
+}
+
+void MacroDialog::importOne(const QString& path)
+{
+    if (macroFileExists(QFileInfo(path).completeBaseName())) {
+        warn(tr("Warning"), tr("Macro Exist!"));
+        return;
+    }
+    if (macroListFull())
+        return;
+    QString name;
+    bool truncated = false;
+    const MacroImportResult result = importMacroFile(path, &name, &truncated);
+    if (result == IMPORT_EXISTS) {
+        warn(tr("Warning"), tr("Macro Exist!"));
+        return;
+    }
+    if (result != IMPORT_OK) {
+        warn(tr("Warning"), tr("THIS FILE IS NOT A MACRO FILE."));
+        return;
+    }
+    registerMacro(name);
+    m_currentName = name;
+    reloadList(name);
+    loadCurrentMacro();
+    if (truncated)
+        warn(tr("Warning"), tr("A MACRO HOLDS AT MOST 63 EVENTS; THE REST WAS LEFT OUT."));
+}
+
+void MacroDialog::importBatch(const QStringList& paths)
+{
+    QStringList refused;
+    bool full = false;
+    for (const QString& path : paths) {
+        if (macroListCount() >= MACRO_LIST_SLOTS) {
+            full = true;
+            refused.append(QFileInfo(path).fileName());
+            continue;
+        }
+        QString name;
+        if (importMacroFile(path, &name) == IMPORT_OK)
+            registerMacro(name);
+        else
+            refused.append(QFileInfo(path).fileName());
+    }
+    reloadList();
+    loadCurrentMacro();
+    if (full)
+        warn(tr("WARNING"), tr("TOO MANY MACROS TO BE CREATE!"));
+    else if (!refused.isEmpty())
+        warn(tr("Warning"), tr("THESE FILES WERE NOT IMPORTED: %1").arg(refused.join(QStringLiteral(", "))));
+}
+
+void MacroDialog::onExport()
+{
+    if (m_list->count() == 0)
+        return;
+    if (m_batch) {
+        const QStringList names = checkedMacros();
+        if (names.isEmpty())
+            return;
+        const QString dir = MacroFileDialogs::getExistingDirectory(this, tr("Save Macro File"), QStringLiteral("./"));
+        if (dir.isEmpty())
+            return;
+        QStringList failed;
+        for (const QString& name : names) {
+            if (exportMacroFile(name, QDir(dir).filePath(QFileInfo(macroFilePath(name)).fileName())) != 0)
+                failed.append(name);
+        }
+        if (!failed.isEmpty())
+            warn(tr("Warning"), tr("THESE MACROS WERE NOT EXPORTED: %1").arg(failed.join(QStringLiteral(", "))));
+        return;
+    }
+    if (m_currentName.isEmpty())
+        return;
+    QString path
+        = KroFileDialog::getSaveFileName(this, tr("Save Macro File"), m_currentName + ".MSMACRO", tr(kMacroFilter));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().compare(QLatin1String("MSMACRO"), Qt::CaseInsensitive) != 0)
+        path += QStringLiteral(".MSMACRO");
+    if (exportMacroFile(m_currentName, path) != 0)
+        warn(tr("Warning"), tr("THESE MACROS WERE NOT EXPORTED: %1").arg(m_currentName));
+}
+
+void MacroDialog::onBatch(bool bChecked)
+{
+    m_batch = bChecked;
+    enableSingleMacroControls(!bChecked);
+    reloadList();
+}
+
+void MacroDialog::enableSingleMacroControls(bool bEnable)
+{
+    for (KroPushButton* b : { m_new, m_deleteMacro, m_changeName, m_start, m_gunSet, m_edit })
+        b->setEnabled(bEnable);
+    m_nameEdit->setEnabled(bEnable);
+}
+
+void MacroDialog::onGunSet()
+{
+    if (macroListFull())
+        return;
+    emit GunSetSignal();
+}
+
+QString MacroDialog::addGunSetMacro(const QString& chosenName, const QVector<MacroEvent>& rows)
+{
+    if (!isValidMacroName(chosenName) || macroListFull())
+        return QString();
+    const QString name = freeMacroName(chosenName);
+    resetEditor(DELAY_RECORDED);
+    setTableRows(*m_model, rows.mid(0, MACRO_MAX_ROWS));
+    m_currentName = name;
+    saveCurrentMacro();
+    registerMacro(name);
+    reloadList(name);
+    loadCurrentMacro();
+    return name;
+}
