@@ -3,6 +3,7 @@
 
 #include "store/appContext.h"
 #include "store/language.h"
+#include "store/settings.h"
 
 #include <QSettings>
 
@@ -38,31 +39,12 @@ QPixmap skinPixmap(const QString& path)
 
 QColor skinAccent()
 {
-    static const QColor colours[] = {
-        QColor(255, 0, 0),
-        QColor(0, 255, 0),
-        QColor(0, 0, 255),
-        QColor(219, 200, 182),
-        QColor(255, 0, 255),
-        QColor(0, 255, 255),
-        QColor(255, 125, 0),
-    };
-    const QSettings config(appDir() + QStringLiteral("/Configs/Config.ini"), QSettings::IniFormat);
-    const int id = config.value(QStringLiteral("Config/GColorID")).toInt();
-    return colours[(id >= 0 && id < 7) ? id : 0];
+    return accentColour();
 }
 
 QString skinMenuStyleSheet()
 {
-    const QColor c = skinAccent();
-    return QStringLiteral("QMenu{background-color:rgb(50,50,50);border:0px solid white;}"
-                          "QMenu::item{text-align:center;color:white;background-color:rgb(50,50,50);"
-                          "margin:0px 0px;padding:0px 20px;border:0px solid white;}"
-                          "QMenu::item:selected{background-color:rgb(50,50,50);border:1px solid rgb(%1,%2,%3);}"
-                          "QMenu::item:pressed{color:black;background-color:rgb(%1,%2,%3);}")
-        .arg(c.red())
-        .arg(c.green())
-        .arg(c.blue());
+    return menuStyleSheet(accentColour());
 }
 
 QFont skinFont(int pixelSizeOverride, int decrement)
