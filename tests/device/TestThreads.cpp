@@ -1,0 +1,284 @@
+// The battery poller's signals, its stop, and the apply worker's results and Config/Diff.
+#include "device/KroGetBatteryThread.h"
+#include "device/KroProcessThread.h"
+#include "device/commandSet.h"
+#include "store/settings.h"
+
+#include "support/TestAppDir.h"
+#include "support/VirtualMouseFixture.h"
+
+#include <QtTest>
+
+namespace {
+
+// Lives on the test thread, so the poller's signals reach it queued, as they reach the window.
+class Recorder : public QObject {
+public:
+    QVector<QVector<int>> battery, status, write;
+    int processDone = 0;
+
+    void listen(KroGetBatteryThread& poller)
+    {
+        connect(&poller, &KroGetBatteryThread::RefreshBatteryStatus, this, [this](quint8 c, quint8 lo, quint8 hi) {
+            battery.append(QVector<int> { c, lo, hi });
+        });
+        connect(&poller, &KroGetBatteryThread::RefreshStatus, this, [this](quint8 p, quint8 d, quint8 r, quint8 m) {
+            status.append(QVector<int> { p, d, r, m });
+        });
+        connect(&poller, &KroGetBatteryThread::RefreshWriteStatus, this,
+            [this](quint8 s) { write.append(QVector<int> { s }); });
+    }
+};
+
+MouseConfig changedConfig()
+{
+    MouseConfig c;
+    c.profiles[0].pollrate = 2;
+    c.profiles[0].stages[0] = DpiStage { 1, 1, 0, 40, 40 };
+    c.profileNames[0] = "Work";
+    return c;
+}
+
+bool dpiBlockSent(const VirtualMouse& mouse)
+{
+    for (const QByteArray& f : mouse.receivedFrames())
+        if (quint8(f[3]) == 0x02)
+            return true;
+    return false;
+}
+
+} // namespace
+
+class TestThreads : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void pollerReportsBatteryWriteStatusAndModeByte();
+    void pollerReportsChangeReports();
+    void pollerEmptyBatterySendsNoWriteStatus();
+    void pollerReadErrorMeansNoBatteryData();
+    void pollerEndsWithoutHandle();
+    void pollerStopsPromptlyAndReadsNoMore();
+    void applyResults_data();
+    void applyResults();
+    void applyWithDiffSendsEverything();
+    void applyStoppedBeforeRunDoesNothing();
+
+private:
+    std::unique_ptr<TestAppDir> m_dir;
+};
+
+void TestThreads::init()
+{
+    m_dir = std::make_unique<TestAppDir>();
+    setMouseOff(false);
+    setLastModeByte(0);
+    setPollerFactory(nullptr);
+}
+
+void TestThreads::cleanup()
+{
+    stopBatteryPoller();
+    m_dir.reset();
+}
+
+void TestThreads::pollerReportsBatteryWriteStatusAndModeByte()
+{
+    VirtualMouseFixture fixture;
+    fixture.mouse().setBattery(0x0410, true);
+    fixture.mouse().setWriteStatus(0);
+    fixture.mouse().setModeByte(8);
+    KroGetBatteryThread poller;
+    poller.setPauses(1, 1, 1);
+    Recorder rec;
+    rec.listen(poller);
+    poller.start();
+    QTRY_VERIFY(!rec.write.isEmpty());
+    poller.stop();
+    QVERIFY(poller.wait(10000));
+    QCOMPARE(rec.battery.first(), (QVector<int> { 1, 0x10, 0x04 }));
+    QCOMPARE(rec.write.first(), QVector<int> { 0 });
+    QCOMPARE(int(lastModeByte()), 8);
+    QVERIFY(rec.status.isEmpty());
+}
+
+void TestThreads::pollerReportsChangeReports()
+{
+    VirtualMouseFixture fixture(VirtualMouseFixture::Both);
+    KroGetBatteryThread poller;
+    poller.setPauses(1, 1, 1);
+    Recorder rec;
+    rec.listen(poller);
+    poller.start();
+    QTRY_VERIFY(!rec.battery.isEmpty());
+    fixture.mouse().sendChangeReport(2, 3, 4, 7);
+    QTRY_VERIFY(!rec.status.isEmpty());
+    QCOMPARE(rec.status.first(), (QVector<int> { 2, 3, 4, 7 }));
+    poller.stop();
+    QVERIFY(poller.wait(10000));
+}
+
+void TestThreads::pollerEmptyBatterySendsNoWriteStatus()
+{
+    VirtualMouseFixture fixture;
+    fixture.mouse().setBattery(0, false);
+    KroGetBatteryThread poller;
+    poller.setPauses(1, 1, 1);
+    Recorder rec;
+    rec.listen(poller);
+    poller.start();
+    QTRY_VERIFY(!rec.battery.isEmpty());
+    poller.stop();
+    QVERIFY(poller.wait(10000));
+    QCoreApplication::processEvents();
+    QCOMPARE(rec.battery.first(), (QVector<int> { 0, 0, 0 }));
+    QVERIFY(rec.write.isEmpty());
+}
+
+void TestThreads::pollerReadErrorMeansNoBatteryData()
+{
+    VirtualMouseFixture fixture;
+    fixture.mouse().unplug(VirtualMouse::Receiver); // the handle stays, every read fails
+    KroGetBatteryThread poller;
+    poller.setPauses(1, 1, 1);
+    Recorder rec;
+    rec.listen(poller);
+    poller.start();
+    QTRY_VERIFY(!rec.battery.isEmpty());
+    poller.stop();
+    QVERIFY(poller.wait(10000));
+    QCOMPARE(rec.battery.first(), (QVector<int> { 0, 0, 0 }));
+    QVERIFY(rec.write.isEmpty());
+}
+
+void TestThreads::pollerEndsWithoutHandle()
+{
+    VirtualMouseFixture fixture(VirtualMouseFixture::Nothing);
+    KroGetBatteryThread poller;
+    Recorder rec;
+    rec.listen(poller);
+    poller.start();
+    QVERIFY(poller.wait(10000));
+    QCoreApplication::processEvents();
+    QVERIFY(rec.battery.isEmpty() && rec.status.isEmpty() && rec.write.isEmpty());
+    QCOMPARE(fixture.mouse().writeCalls(), 0);
+}
+
+void TestThreads::pollerStopsPromptlyAndReadsNoMore()
+{
+    VirtualMouseFixture fixture;
+    int made = 0;
+    Recorder rec;
+    setPollerFactory([&] {
+        ++made;
+        auto* poller = new KroGetBatteryThread; // the real pauses of 400 and 450 ms
+        rec.listen(*poller);
+        return poller;
+    });
+    startBatteryPoller();
+    startBatteryPoller(); // a second start while one runs makes no second poller
+    QCOMPARE(made, 1);
+    QTRY_VERIFY(!rec.battery.isEmpty());
+    // Stopping wakes the poller from its pause; once stopBatteryPoller returns nothing reads any more.
+    stopBatteryPoller();
+    QVERIFY(!batteryPollerRunning());
+    const int reads = fixture.mouse().readCalls();
+    QTest::qWait(120);
+    QCOMPARE(fixture.mouse().readCalls(), reads);
+}
+
+void TestThreads::applyResults_data()
+{
+    QTest::addColumn<int>("plug");
+    QTest::addColumn<bool>("corrupt");
+    QTest::addColumn<bool>("off");
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("diff");
+    QTest::addColumn<bool>("sent");
+    QTest::newRow("sent") << int(VirtualMouseFixture::ReceiverOnly) << false << false << true << 0 << 0 << true;
+    QTest::newRow("nothing changed") << int(VirtualMouseFixture::ReceiverOnly) << false << false << false << 0 << 0
+                                     << false;
+    QTest::newRow("no mouse") << int(VirtualMouseFixture::Nothing) << false << false << true << 1 << 1 << false;
+    QTest::newRow("not confirmed") << int(VirtualMouseFixture::CableOnly) << true << false << true << 2 << 1 << true;
+    QTest::newRow("mouse off") << int(VirtualMouseFixture::ReceiverOnly) << false << true << true << 5 << 0 << false;
+}
+
+void TestThreads::applyResults()
+{
+    QFETCH(int, plug);
+    QFETCH(bool, corrupt);
+    QFETCH(bool, off);
+    QFETCH(bool, changed);
+    QFETCH(int, result);
+    QFETCH(int, diff);
+    QFETCH(bool, sent);
+    VirtualMouseFixture fixture { VirtualMouseFixture::Plug(plug) };
+    if (corrupt) {
+        VirtualMouse::Faults f;
+        f.corruptDataEchoes = -1;
+        fixture.mouse().setFaults(f);
+    }
+    setMouseOff(off);
+    setDiffFlag(0);
+    sentConfig = MouseConfig();
+    currentConfig = changed ? changedConfig() : MouseConfig();
+
+    KroProcessThread worker;
+    Recorder rec;
+    connect(&worker, &KroProcessThread::DoProcessDlg, &rec, [&rec] { ++rec.processDone; });
+    worker.start();
+    QVERIFY(worker.wait(30000));
+    QTRY_COMPARE(rec.processDone, 1);
+    QCOMPARE(int(worker.result), result);
+    QCOMPARE(diffFlag(), diff);
+    QCOMPARE(!fixture.mouse().receivedFrames().isEmpty(), sent);
+    // After a send, sent follows current whatever the outcome; without one it is untouched.
+    const bool attempted = changed && !off;
+    QCOMPARE(sentConfig.profiles[0].pollrate, attempted ? quint8(2) : quint8(0));
+    // The configuration was saved before anything else.
+    QCOMPARE(QFile::exists(configDir() + "/Profile/Work.prof"), changed);
+}
+
+void TestThreads::applyWithDiffSendsEverything()
+{
+    VirtualMouseFixture fixture;
+    setDiffFlag(1);
+    currentConfig = sentConfig = MouseConfig();
+    KroProcessThread worker;
+    worker.start();
+    QVERIFY(worker.wait(30000));
+    QCOMPARE(int(worker.result), 0);
+    QCOMPARE(worker.sentMask, int(CHANGE_ALL));
+    QVERIFY(dpiBlockSent(fixture.mouse()));
+    QCOMPARE(diffFlag(), 0);
+
+    // fullSend does the same without the flag.
+    fixture.mouse().clearHistory();
+    KroProcessThread full;
+    full.fullSend = true;
+    full.start();
+    QVERIFY(full.wait(30000));
+    QVERIFY(dpiBlockSent(fixture.mouse()));
+}
+
+void TestThreads::applyStoppedBeforeRunDoesNothing()
+{
+    VirtualMouseFixture fixture;
+    currentConfig = changedConfig();
+    sentConfig = MouseConfig();
+    KroProcessThread worker;
+    worker.isStop = true;
+    Recorder rec;
+    connect(&worker, &KroProcessThread::DoProcessDlg, &rec, [&rec] { ++rec.processDone; });
+    worker.start();
+    QVERIFY(worker.wait(30000));
+    QCoreApplication::processEvents();
+    QCOMPARE(rec.processDone, 0);
+    QCOMPARE(int(worker.result), 0);
+    QVERIFY(fixture.mouse().receivedFrames().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestThreads)
+#include "TestThreads.moc"
