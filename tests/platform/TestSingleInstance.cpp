@@ -1,0 +1,114 @@
+// One instance per product name; a lock left by a dead process is taken over.
+#include "platform/SingleInstance.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+// Child mode of this executable: claim the lock, report, then hold it until stdin closes or die
+// without releasing it.
+int runChild(const QString& name, const QByteArray& mode)
+{
+    SingleInstance instance(name);
+    std::printf("%s\n", instance.isOnlyInstance() ? "locked" : "refused");
+    std::fflush(stdout);
+    if (mode == "crash")
+        ::_exit(3);
+    char line[16];
+    while (std::fgets(line, sizeof line, stdin)) { }
+    return 0;
+}
+} // namespace
+
+class TestSingleInstance : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_runtime;
+
+    QProcess* startChild(const QString& name, const char* mode)
+    {
+        auto* child = new QProcess(this);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("MOUSECFG_LOCK_CHILD", name);
+        env.insert("MOUSECFG_LOCK_MODE", mode);
+        child->setProcessEnvironment(env);
+        child->start(QCoreApplication::applicationFilePath(), QStringList());
+        return child;
+    }
+
+    static QByteArray firstLine(QProcess* child)
+    {
+        while (!child->canReadLine() && child->waitForReadyRead(10000)) { }
+        return child->readLine().trimmed();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_runtime.isValid());
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+    }
+
+    void secondInstanceOfTheSameProductIsRefused()
+    {
+        auto first = std::make_unique<SingleInstance>("Kestrel M7");
+        QVERIFY(first->isOnlyInstance());
+        QVERIFY(!SingleInstance("Kestrel M7").isOnlyInstance());
+        QVERIFY(SingleInstance("Kestrel M8").isOnlyInstance());
+        first.reset();
+        QVERIFY(SingleInstance("Kestrel M7").isOnlyInstance());
+    }
+
+    void anotherProcessHoldingTheLockRefusesUs()
+    {
+        QProcess* child = startChild("Kestrel M7", "hold");
+        QCOMPARE(firstLine(child), QByteArray("locked"));
+        QVERIFY(!SingleInstance("Kestrel M7").isOnlyInstance());
+        QVERIFY(SingleInstance("Other").isOnlyInstance());
+        child->closeWriteChannel();
+        QVERIFY(child->waitForFinished(10000));
+        QVERIFY(SingleInstance("Kestrel M7").isOnlyInstance());
+    }
+
+    void staleLockOfADeadProcessIsTakenOver()
+    {
+        QProcess* child = startChild("Crashy", "crash");
+        QCOMPARE(firstLine(child), QByteArray("locked"));
+        QVERIFY(child->waitForFinished(10000));
+        QCOMPARE(child->exitCode(), 3);
+        QVERIFY(QFileInfo::exists(SingleInstance::lockFilePath("Crashy")));
+        QVERIFY(SingleInstance("Crashy").isOnlyInstance());
+    }
+
+    void namesStayInsideTheRuntimeDirectory()
+    {
+        const QStringList names = { "../../etc/x", "a/b", "", "..", QString(500, 'n'), "名字" };
+        QSet<QString> paths;
+        for (const QString& name : names) {
+            const QFileInfo info(SingleInstance::lockFilePath(name));
+            QCOMPARE(info.absolutePath(), QFileInfo(m_runtime.path()).absoluteFilePath());
+            QVERIFY(info.fileName().size() < 120);
+            paths.insert(info.fileName());
+            QVERIFY(SingleInstance(name).isOnlyInstance());
+        }
+        QCOMPARE(paths.size(), names.size());
+        QVERIFY(SingleInstance::lockFilePath("a b") != SingleInstance::lockFilePath("a_b"));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QByteArray childName = qgetenv("MOUSECFG_LOCK_CHILD");
+    if (!childName.isEmpty())
+        return runChild(QString::fromUtf8(childName), qgetenv("MOUSECFG_LOCK_MODE"));
+    TestSingleInstance test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestSingleInstance.moc"
