@@ -1,5 +1,5 @@
 // Macro files: event encoding, load/save cycle, dropped rows, registry, naming, import/export.
-#include "TestAppDir.h"
+#include "support/TestAppDir.h"
 
 #include "store/MouseConfig.h"
 #include "store/macroFiles.h"
