@@ -1,0 +1,195 @@
+// One DPI stage row and its labels in dots per inch.
+#include "panels/KroSingleDPI.h"
+
+#include "panels/KroTwoBarSlider.h"
+#include "panels/dpiRanges.h"
+#include "panels/panelStyle.h"
+#include "store/appContext.h"
+#include "store/deviceDescription.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+KroSingleDPI::KroSingleDPI(quint8 iStage, QWidget* parent, double scale)
+    : QWidget(parent)
+    , m_stage(iStage)
+    , m_stageButton(new QPushButton(this))
+    , m_enableBox(new QCheckBox(this))
+    , m_linkBox(new QCheckBox(this))
+    , m_slider(new KroTwoBarSlider(this, scale))
+    , m_xLabel(new QLabel(this))
+    , m_yLabel(new QLabel(this))
+    , m_dpiLabel(new QLabel(this))
+    , m_minLabel(new QLabel(this))
+    , m_maxLabel(new QLabel(this))
+{
+    setObjectName(QStringLiteral("dpiRow%1").arg(iStage));
+    m_stageButton->setObjectName("stageButton");
+    m_stageButton->setCheckable(true);
+    m_stageButton->setFocusPolicy(Qt::NoFocus);
+    m_stageButton->setText(QString::number(iStage + 1));
+    m_enableBox->setObjectName("enableBox");
+    m_linkBox->setObjectName("linkBox");
+    m_linkBox->setText(tr("Link XY"));
+    m_linkBox->hide();
+    m_xLabel->setObjectName("xLabel");
+    m_yLabel->setObjectName("yLabel");
+    m_dpiLabel->setObjectName("dpiLabel");
+    m_minLabel->setObjectName("minLabel");
+    m_maxLabel->setObjectName("maxLabel");
+    m_minLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_maxLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_dpiLabel->installEventFilter(this);
+
+    connect(m_slider, &KroTwoBarSlider::SliderChangedSignal, this, &KroSingleDPI::onSliderChanged);
+    connect(m_linkBox, &QCheckBox::stateChanged, this, &KroSingleDPI::onStateChanged);
+    connect(m_enableBox, &QCheckBox::stateChanged, this, &KroSingleDPI::onEnableChanged);
+
+    setUsed(1);
+    setLink(1);
+    setScale(scale);
+    updateLabels();
+}
+
+void KroSingleDPI::setSensor(int sensor)
+{
+    m_sensor = sensor;
+    updateLabels();
+}
+
+void KroSingleDPI::setRange(const DpiRange& range)
+{
+    m_slider->setRange(range.maximum, range.minimum);
+    m_minLabel->setText(QString::number(range.minDpi));
+    m_maxLabel->setText(QString::number(range.maxDpi));
+    m_linkBox->setVisible(range.showLink);
+}
+
+void KroSingleDPI::setValues(int x, int y)
+{
+    m_x = x;
+    m_y = y;
+    m_slider->setValues(x, y);
+    updateLabels();
+}
+
+void KroSingleDPI::setLink(quint8 link)
+{
+    m_link = link ? 1 : 0;
+    const QSignalBlocker block(m_linkBox);
+    m_linkBox->setChecked(m_link);
+    m_slider->setLinked(m_link);
+}
+
+void KroSingleDPI::setUsed(quint8 used)
+{
+    m_used = used ? 1 : 0;
+    const QSignalBlocker block(m_enableBox);
+    m_enableBox->setChecked(m_used);
+}
+
+void KroSingleDPI::updateLabels()
+{
+    m_xLabel->setText(QStringLiteral("X:%1").arg(dpiFromRaw(m_x, m_sensor)));
+    m_yLabel->setText(QStringLiteral("Y:%1").arg(dpiFromRaw(m_y, m_sensor)));
+    m_dpiLabel->setText(QStringLiteral("DPI : %1").arg(dpiFromRaw(m_y, m_sensor)));
+}
+
+void KroSingleDPI::onSliderChanged(int x, int y)
+{
+    m_x = x;
+    m_y = y;
+    updateLabels();
+    emit DPISignal(x, y, m_stage);
+}
+
+void KroSingleDPI::onStateChanged(int state)
+{
+    m_link = state == Qt::Checked ? 1 : 0;
+    m_slider->setLinked(m_link);
+    emit LinkSignal(m_link, m_stage);
+}
+
+void KroSingleDPI::onEnableChanged(int state)
+{
+    m_used = state == Qt::Checked ? 1 : 0;
+    emit EnableSignal(m_used, m_stage);
+}
+
+bool KroSingleDPI::eventFilter(QObject* watched, QEvent* event)
+{
+    // A click on the stage's DPI text selects the stage, like its button.
+    if (watched == m_dpiLabel && event->type() == QEvent::MouseButtonPress
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        emit MouseinSignal(m_stage);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QAbstractButton* KroSingleDPI::stageButton() const
+{
+    return m_stageButton;
+}
+
+void KroSingleDPI::setActive(bool bActive)
+{
+    m_active = bActive;
+    applyTextColour();
+}
+
+void KroSingleDPI::applyTextColour()
+{
+    const QString style = colourStyle(m_active ? panelAccent() : panelTextColour());
+    for (QLabel* label : { m_xLabel, m_yLabel, m_dpiLabel })
+        label->setStyleSheet(style);
+}
+
+void KroSingleDPI::applyStageButtonStyle()
+{
+    const QString off = appDir() + "/skin/DPI-OFF.png";
+    const QString on = appDir() + "/skin/DPI-ON.png";
+    const QColor accent = panelAccent();
+    const QString accentRgb = QStringLiteral("rgb(%1,%2,%3)").arg(accent.red()).arg(accent.green()).arg(accent.blue());
+    if (QFile::exists(off) && QFile::exists(on)) {
+        m_stageButton->setStyleSheet(QStringLiteral("QPushButton{border-image:url(%1);color:white;}"
+                                                    "QPushButton:checked{border-image:url(%2);color:white;}")
+                                         .arg(off, on));
+        return;
+    }
+    // Without the skin pictures the button is drawn as a ring filled in the accent colour when checked.
+    const int radius = int(12 * m_scale);
+    m_stageButton->setStyleSheet(QStringLiteral("QPushButton{border:1px solid rgb(150,150,150);border-radius:%1px;"
+                                                "background:rgb(30,30,30);color:rgb(220,220,220);}"
+                                                "QPushButton:checked{background:%2;color:black;border-color:%2;}")
+                                     .arg(radius)
+                                     .arg(accentRgb));
+}
+
+void KroSingleDPI::setScale(double scale)
+{
+    m_scale = scale;
+    const QFont font = panelFont(scale);
+    const QFont small = panelFont(scale, 10);
+    for (QWidget* w : { static_cast<QWidget*>(m_stageButton), static_cast<QWidget*>(m_linkBox),
+             static_cast<QWidget*>(m_xLabel), static_cast<QWidget*>(m_yLabel), static_cast<QWidget*>(m_dpiLabel) })
+        w->setFont(font);
+    m_minLabel->setFont(small);
+    m_maxLabel->setFont(small);
+    placeScaled(m_stageButton, 0, 12, 24, 24, scale);
+    placeScaled(m_enableBox, 30, 14, 20, 20, scale);
+    placeScaled(m_dpiLabel, 54, 2, 96, 22, scale);
+    placeScaled(m_linkBox, 54, 24, 96, 22, scale);
+    placeScaled(m_minLabel, 150, 0, 36, 48, scale);
+    placeScaled(m_slider, 190, 4, 140, 40, scale);
+    placeScaled(m_maxLabel, 334, 0, 42, 48, scale);
+    placeScaled(m_xLabel, 378, 4, 62, 20, scale);
+    placeScaled(m_yLabel, 378, 24, 62, 20, scale);
+    m_slider->setScale(scale);
+    applyStageButtonStyle();
+    applyTextColour();
+}

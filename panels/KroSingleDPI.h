@@ -1,0 +1,74 @@
+// One DPI stage row: stage button, enable box, "Link XY" box, resolution slider and labels.
+#pragma once
+
+#include <QWidget>
+
+class KroTwoBarSlider;
+class QAbstractButton;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+struct DpiRange;
+
+class KroSingleDPI : public QWidget {
+    Q_OBJECT
+public:
+    KroSingleDPI(quint8 iStage, QWidget* parent = nullptr, double scale = 1.0);
+
+    quint8 stage() const { return m_stage; }
+    void setSensor(int sensor);
+    int sensor() const { return m_sensor; }
+    void setRange(const DpiRange& range);
+
+    // Shows a stage without reporting it back.
+    void setValues(int x, int y);
+    void setLink(quint8 link);
+    void setUsed(quint8 used);
+    int x() const { return m_x; }
+    int y() const { return m_y; }
+    quint8 link() const { return m_link; }
+    quint8 used() const { return m_used; }
+
+    void setActive(bool bActive);
+    void setScale(double scale);
+    QAbstractButton* stageButton() const;
+    KroTwoBarSlider* slider() const { return m_slider; }
+
+signals:
+    void DPISignal(int x, int y, quint8 iStage);
+    void LinkSignal(quint8 link, quint8 iStage);
+    void EnableSignal(quint8 used, quint8 iStage);
+    void MouseinSignal(quint8 iStage);
+
+public slots:
+    void onStateChanged(int state);
+    void onSliderChanged(int x, int y);
+    void onEnableChanged(int state);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void updateLabels();
+    void applyStageButtonStyle();
+    void applyTextColour();
+
+    quint8 m_stage;
+    int m_sensor = 0;
+    int m_x = 0;
+    int m_y = 0;
+    quint8 m_link = 1;
+    quint8 m_used = 1;
+    bool m_active = false;
+    double m_scale = 1.0;
+
+    QPushButton* m_stageButton;
+    QCheckBox* m_enableBox;
+    QCheckBox* m_linkBox;
+    KroTwoBarSlider* m_slider;
+    QLabel* m_xLabel;
+    QLabel* m_yLabel;
+    QLabel* m_dpiLabel;
+    QLabel* m_minLabel;
+    QLabel* m_maxLabel;
+};

@@ -1,0 +1,26 @@
+// Geometry and look shared by the settings panels: scaled rectangles, fonts, slider and text styles.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+// (int(x*s), int(y*s), int(w*s), int(h*s)): every layout value is truncated on its own.
+QRect scaledRect(double x, double y, double w, double h, double scale);
+void placeScaled(QWidget* widget, double x, double y, double w, double h, double scale);
+
+// The language font at the given scale; pixelSize replaces the settings size when not 0.
+QFont panelFont(double scale, int pixelSize = 0);
+
+// Text colours of the panels: normal text, and the accent colour of Config/GColorID.
+QColor panelTextColour();
+QColor panelAccent();
+QString colourStyle(const QColor& colour);
+
+// Style sheet of a horizontal slider: gradient groove, handle in the accent colour.
+QString sliderStyleSheet(double scale, const QColor& accent);
+// Style sheet for the check boxes, radio buttons and labels of a dark panel.
+QString panelStyleSheet(double scale, const QColor& accent);
