@@ -1,6 +1,6 @@
 // Which groups of settings an apply must send.
-#include "TestAppDir.h"
-#include "storeSamples.h"
+#include "support/TestAppDir.h"
+#include "support/storeSamples.h"
 
 #include "store/MouseConfig.h"
 #include "store/settings.h"

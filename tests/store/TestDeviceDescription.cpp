@@ -1,5 +1,5 @@
 // The device description: counts, switches, factory profiles and the DPI conversion.
-#include "TestAppDir.h"
+#include "support/TestAppDir.h"
 
 #include "store/deviceDescription.h"
 

@@ -1,6 +1,6 @@
 // Profile files and whole-configuration files: round trips, missing data, reset, export/import, safety.
-#include "TestAppDir.h"
-#include "storeSamples.h"
+#include "support/TestAppDir.h"
+#include "support/storeSamples.h"
 
 #include "store/deviceDescription.h"
 #include "store/iniFile.h"

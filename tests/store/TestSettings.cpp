@@ -1,6 +1,6 @@
 // The application settings file: load/save sequences, single keys, accent colours and the product lists.
-#include "TestAppDir.h"
-#include "storeSamples.h"
+#include "support/TestAppDir.h"
+#include "support/storeSamples.h"
 
 #include "store/deviceDescription.h"
 #include "store/profileFiles.h"
