@@ -64,6 +64,7 @@ private slots:
     void applyResults();
     void applyWithDiffSendsEverything();
     void applyStoppedBeforeRunDoesNothing();
+    void unplugDuringApplyThenFullResend();
 
 private:
     std::unique_ptr<TestAppDir> m_dir;
@@ -278,6 +279,33 @@ void TestThreads::applyStoppedBeforeRunDoesNothing()
     QCOMPARE(rec.processDone, 0);
     QCOMPARE(int(worker.result), 0);
     QVERIFY(fixture.mouse().receivedFrames().isEmpty());
+}
+
+void TestThreads::unplugDuringApplyThenFullResend()
+{
+    VirtualMouseFixture fixture;
+    VirtualMouse::Faults f;
+    f.unplugAfterFrames = 6;
+    fixture.mouse().setFaults(f);
+    setDiffFlag(0);
+    sentConfig = MouseConfig();
+    currentConfig = changedConfig();
+    currentConfig.profiles[0].stages[0].used = 0; // general and DPI changed only
+    quint8 result = applyConfiguration(false);
+    QVERIFY(result != SEND_OK);
+    QCOMPARE(diffFlag(), 1);
+    QVERIFY(!batteryPollerRunning());
+
+    // The mouse comes back: the unchanged configuration is sent in full.
+    fixture.clearFaults();
+    fixture.mouse().plug(VirtualMouse::Receiver);
+    fixture.open();
+    fixture.mouse().clearHistory();
+    int sentMask = 0;
+    QCOMPARE(int(applyConfiguration(false, &sentMask)), 0);
+    QCOMPARE(sentMask, int(CHANGE_ALL));
+    QVERIFY(dpiBlockSent(fixture.mouse()));
+    QCOMPARE(diffFlag(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestThreads)
