@@ -1,0 +1,1004 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>KroBtnWindow</name>
+    <message>
+        <source>Left</source>
+        <translation>Clic gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Clic droit</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Clic milieu</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>SINGLE KEY</source>
+        <translation>TOUCHE SIMPLE</translation>
+    </message>
+    <message>
+        <source>COMBO KEY</source>
+        <translation>COMBINAISON</translation>
+    </message>
+    <message>
+        <source>FIRE KEY</source>
+        <translation>TIR RAPIDE</translation>
+    </message>
+    <message>
+        <source>Button Off</source>
+        <translation>Bouton désactivé</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Switch Window</source>
+        <translation>Changer de fenêtre</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fermer la fenêtre</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Exécuter</translation>
+    </message>
+    <message>
+        <source>Show Desktop</source>
+        <translation>Afficher le bureau</translation>
+    </message>
+    <message>
+        <source>Lock PC</source>
+        <translation>Verrouiller le PC</translation>
+    </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>Accueil du navigateur</translation>
+    </message>
+    <message>
+        <source>Browser Backward</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Browser Stop</source>
+        <translation>Arrêter le chargement</translation>
+    </message>
+    <message>
+        <source>Browser Refresh</source>
+        <translation>Actualiser la page</translation>
+    </message>
+    <message>
+        <source>Browser Search</source>
+        <translation>Recherche web</translation>
+    </message>
+    <message>
+        <source>Browser Favorite</source>
+        <translation>Favoris</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Courrier</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Lecture/Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Piste précédente</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>Piste suivante</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Volume +</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Volume -</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Muet</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>Lecteur multimédia</translation>
+    </message>
+    <message>
+        <source>DPI Switch</source>
+        <translation>Cycle DPI</translation>
+    </message>
+    <message>
+        <source>DPI +</source>
+        <translation>DPI +</translation>
+    </message>
+    <message>
+        <source>DPI -</source>
+        <translation>DPI -</translation>
+    </message>
+    <message>
+        <source>Rate +</source>
+        <translation>Fréquence +</translation>
+    </message>
+    <message>
+        <source>Rate -</source>
+        <translation>Fréquence -</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Défilement haut</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Défilement bas</translation>
+    </message>
+    <message>
+        <source>Led Switch</source>
+        <translation>Éclairage on/off</translation>
+    </message>
+    <message>
+        <source>SNIPER</source>
+        <translation>SNIPER</translation>
+    </message>
+    <message>
+        <source>Profile +</source>
+        <translation>Profil +</translation>
+    </message>
+    <message>
+        <source>Profile -</source>
+        <translation>Profil -</translation>
+    </message>
+    <message>
+        <source>Profile Switch</source>
+        <translation>Changer de profil</translation>
+    </message>
+    <message>
+        <source>Boss Key</source>
+        <translation>Touche patron</translation>
+    </message>
+    <message>
+        <source>Rate Switch</source>
+        <translation>Cycle fréquence</translation>
+    </message>
+    <message>
+        <source>Macro Manager</source>
+        <translation>Gestion des macros</translation>
+    </message>
+    <message>
+        <source>Basic</source>
+        <translation>Édition</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Avancé</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Multimédia</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Polling Rate</source>
+        <translation>Fréquence d'interrogation</translation>
+    </message>
+    <message>
+        <source>Profile Menu</source>
+        <translation>Menu des profils</translation>
+    </message>
+    <message>
+        <source>MACRO SELECT</source>
+        <translation>CHOIX DE LA MACRO</translation>
+    </message>
+    <message>
+        <source>The macro has more than %1 events; the button keeps the first %1.</source>
+        <translation>La macro compte plus de %1 événements ; le bouton ne garde que les %1 premiers.</translation>
+    </message>
+</context>
+<context>
+    <name>KroComboKeyWindow</name>
+    <message>
+        <source>Combo Key</source>
+        <translation>Combinaison de touches</translation>
+    </message>
+    <message>
+        <source>Hold the modifiers and press the key</source>
+        <translation>Maintenez les modificateurs et appuyez sur la touche</translation>
+    </message>
+</context>
+<context>
+    <name>KroDPIWindow</name>
+    <message>
+        <source> MINUTE</source>
+        <translation> MINUTE(S)</translation>
+    </message>
+    <message>
+        <source>SLEEP TIME</source>
+        <translation>MISE EN VEILLE</translation>
+    </message>
+    <message>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>ÉTEINDRE LA LUMIÈRE, BOUGER POUR RALLUMER</translation>
+    </message>
+</context>
+<context>
+    <name>KroFireKeyWindow</name>
+    <message>
+        <source>Left</source>
+        <translation>Clic gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Clic droit</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Clic milieu</translation>
+    </message>
+    <message>
+        <source>Keyboard Key</source>
+        <translation>Touche du clavier</translation>
+    </message>
+    <message>
+        <source>FireKey Setting</source>
+        <translation>Réglage du tir rapide</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Fois</translation>
+    </message>
+    <message>
+        <source>Delay(ms)</source>
+        <translation>Délai (ms)</translation>
+    </message>
+</context>
+<context>
+    <name>KroGunsetDialog</name>
+    <message>
+        <source>VERTICAL</source>
+        <translation>VERTICAL</translation>
+    </message>
+    <message>
+        <source>HORIZONTAL</source>
+        <translation>HORIZONTAL</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>DÉLAI (MS)</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>RÉGLAGE D'ARME</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>NOM DU FICHIER D'ARME</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>BALLES</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>Veuillez saisir un nom de fichier.</translation>
+    </message>
+    <message>
+        <source>This name cannot be used as a file name.</source>
+        <translation>Ce nom ne peut pas servir de nom de fichier.</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>TROP DE MACROS, IMPOSSIBLE D'EN CRÉER UNE AUTRE !</translation>
+    </message>
+</context>
+<context>
+    <name>KroMacroSelect</name>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>NOMBRE DE RÉPÉTITIONS (1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>RÉPÉTER TANT QUE LA TOUCHE EST ENFONCÉE</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>RÉPÉTER JUSQU'AU PROCHAIN APPUI</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>MACRO</translation>
+    </message>
+    <message>
+        <source>Choose a macro</source>
+        <translation>Choisissez une macro</translation>
+    </message>
+</context>
+<context>
+    <name>KroMessageBox</name>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attention</translation>
+    </message>
+</context>
+<context>
+    <name>KroPointSpeed</name>
+    <message>
+        <source>Mouse Setting</source>
+        <translation>Réglages de la souris</translation>
+    </message>
+    <message>
+        <source>Key Response</source>
+        <translation>Temps de réponse des touches</translation>
+    </message>
+    <message>
+        <source>Enable sync</source>
+        <translation>Activer la synchronisation</translation>
+    </message>
+    <message>
+        <source>Lift Distance</source>
+        <translation>Distance de levée</translation>
+    </message>
+    <message>
+        <source>1mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>2mm</source>
+        <translation>2 mm</translation>
+    </message>
+    <message>
+        <source>Angle Snapping</source>
+        <translation>Correction d'angle</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>Filtre anti-tremblement</translation>
+    </message>
+    <message>
+        <source>Motion Wake</source>
+        <translation>Réveil au mouvement</translation>
+    </message>
+    <message>
+        <source>Sensor Mode</source>
+        <translation>Mode du capteur</translation>
+    </message>
+    <message>
+        <source>Eco</source>
+        <translation>Éco</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Competitive</source>
+        <translation>Compétition</translation>
+    </message>
+    <message>
+        <source>Scroll Lines</source>
+        <translation>Lignes par cran</translation>
+    </message>
+    <message>
+        <source>Mouse Properties</source>
+        <translation>Propriétés de la souris</translation>
+    </message>
+</context>
+<context>
+    <name>KroReportRate</name>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 HZ</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 HZ</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 HZ</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 HZ</translation>
+    </message>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>FRÉQUENCE DE RAPPORT</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>Distance de levée</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 mm</translation>
+    </message>
+</context>
+<context>
+    <name>KroSingleDPI</name>
+    <message>
+        <source>Link XY</source>
+        <translation>Lier X et Y</translation>
+    </message>
+</context>
+<context>
+    <name>KroSingleKeyWindow</name>
+    <message>
+        <source>Single Key</source>
+        <translation>Touche simple</translation>
+    </message>
+    <message>
+        <source>Press the key for this button</source>
+        <translation>Appuyez sur la touche à attribuer à ce bouton</translation>
+    </message>
+</context>
+<context>
+    <name>KroSkinDialog</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>KroSniperWindow</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>Réglage sniper</translation>
+    </message>
+</context>
+<context>
+    <name>KroTreeWidget</name>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>ACTION SOURIS</translation>
+    </message>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>APPUI</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>RELÂCHEMENT</translation>
+    </message>
+</context>
+<context>
+    <name>MacroDialog</name>
+    <message>
+        <source>Press</source>
+        <translation>Appui</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Relâchement</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>Fichier de macro (*.MSMACRO)</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>DÉMARRER</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>ARRÊTER</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation>NOUVELLE</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>SUPPRIMER</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>RENOMMER</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>IMPORTER</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>EXPORTER</translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation>MODIFIER</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>EN HAUT</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>EN BAS</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>MONTER</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>DESCENDRE</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>EFFACER</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>INSÉRER UN DÉLAI</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>ENREGISTRER</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ANNULER</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>RÉGLAGE D'ARME</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>NOMBRE DE RÉPÉTITIONS (1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>RÉPÉTER TANT QUE LA TOUCHE EST ENFONCÉE</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>RÉPÉTER JUSQU'AU PROCHAIN APPUI</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>LOT</translation>
+    </message>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>NOM DE LA MACRO</translation>
+    </message>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>COMMANDE SOURIS</translation>
+    </message>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>ENREGISTRER LES DÉLAIS ENTRE LES ACTIONS</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>INSÉRER LE DÉLAI PAR DÉFAUT</translation>
+    </message>
+    <message>
+        <source>KEY</source>
+        <translation>TOUCHE</translation>
+    </message>
+    <message>
+        <source>ACTION</source>
+        <translation>ACTION</translation>
+    </message>
+    <message>
+        <source>DELAY(ms)</source>
+        <translation>DÉLAI (ms)</translation>
+    </message>
+    <message>
+        <source>MOVEMENT</source>
+        <translation>MOUVEMENT</translation>
+    </message>
+    <message>
+        <source>DISTANCE</source>
+        <translation>DISTANCE</translation>
+    </message>
+    <message>
+        <source>DELAY</source>
+        <translation>DÉLAI</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>THE MACRO COULD NOT BE SAVED.</source>
+        <translation>IMPOSSIBLE D'ENREGISTRER LA MACRO.</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>ATTENTION</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>TROP DE MACROS, IMPOSSIBLE D'EN CRÉER UNE AUTRE !</translation>
+    </message>
+    <message>
+        <source>THIS NAME CANNOT BE USED FOR A MACRO.</source>
+        <translation>CE NOM NE PEUT PAS ÊTRE UTILISÉ POUR UNE MACRO.</translation>
+    </message>
+    <message>
+        <source>THE MACRO COULD NOT BE RENAMED.</source>
+        <translation>IMPOSSIBLE DE RENOMMER LA MACRO.</translation>
+    </message>
+    <message>
+        <source>Load Macro File</source>
+        <translation>Charger un fichier de macro</translation>
+    </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>Cette macro existe déjà !</translation>
+    </message>
+    <message>
+        <source>THIS FILE IS NOT A MACRO FILE.</source>
+        <translation>CE FICHIER N'EST PAS UN FICHIER DE MACRO.</translation>
+    </message>
+    <message>
+        <source>A MACRO HOLDS AT MOST 63 EVENTS; THE REST WAS LEFT OUT.</source>
+        <translation>UNE MACRO CONTIENT AU PLUS 63 ÉVÉNEMENTS ; LE RESTE A ÉTÉ IGNORÉ.</translation>
+    </message>
+    <message>
+        <source>THESE FILES WERE NOT IMPORTED: %1</source>
+        <translation>CES FICHIERS N'ONT PAS ÉTÉ IMPORTÉS : %1</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>Enregistrer le fichier de macro</translation>
+    </message>
+    <message>
+        <source>THESE MACROS WERE NOT EXPORTED: %1</source>
+        <translation>CES MACROS N'ONT PAS ÉTÉ EXPORTÉES : %1</translation>
+    </message>
+    <message>
+        <source>A MACRO HOLDS AT MOST 63 EVENTS.</source>
+        <translation>UNE MACRO CONTIENT AU PLUS 63 ÉVÉNEMENTS.</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>UNE OU PLUSIEURS TOUCHES N'ONT PAS ÉTÉ RELÂCHÉES.</translation>
+    </message>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>CLIC GAUCHE</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>CLIC MILIEU</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>CLIC DROIT</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>SUIVANT</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>PRÉCÉDENT</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>VERS LA GAUCHE</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>VERS LA DROITE</translation>
+    </message>
+</context>
+<context>
+    <name>MousecfgWidget</name>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 HZ</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 HZ</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 HZ</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 HZ</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Dongle Disconnect!</source>
+        <translation>Récepteur déconnecté !</translation>
+    </message>
+    <message>
+        <source>To update the firmware, please connect to the computer with a cable.</source>
+        <translation>Pour mettre à jour le micrologiciel, reliez la souris à l'ordinateur avec le câble.</translation>
+    </message>
+    <message>
+        <source>Do you want to upgrade the firmware?</source>
+        <translation>Voulez-vous mettre à jour le micrologiciel ?</translation>
+    </message>
+    <message>
+        <source>The firmware updater could not be started.</source>
+        <translation>Impossible de lancer l'outil de mise à jour du micrologiciel.</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
+        <translation>AU MOINS UN BOUTON DOIT GARDER LA FONCTION CLIC.</translation>
+    </message>
+    <message>
+        <source>Press Enter To Apply</source>
+        <translation>Appuyez sur Entrée pour valider</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOM</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>RÉINITIALISER</translation>
+    </message>
+    <message>
+        <source>ADD</source>
+        <translation>AJOUTER</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>SUPPRIMER</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>COPIER</translation>
+    </message>
+    <message>
+        <source>Reset All</source>
+        <translation>Tout réinitialiser</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>LOAD1</source>
+        <translation>CHARGER</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>ENREGISTRER</translation>
+    </message>
+    <message>
+        <source>LIGHTING</source>
+        <translation>ÉCLAIRAGE</translation>
+    </message>
+    <message>
+        <source>CUSTOMIZE</source>
+        <translation>BOUTONS</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>MACRO</translation>
+    </message>
+    <message>
+        <source>Firmware Update</source>
+        <translation>Mise à jour du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Dessus</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Côté</translation>
+    </message>
+    <message>
+        <source>MousecfgWidget</source>
+        <translation>MousecfgWidget</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileManager</name>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Profile is Already Used!</source>
+        <translation>Ce profil est déjà utilisé !</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
+        <translation>AU MOINS UN PROFIL DOIT ÊTRE CONSERVÉ.</translation>
+    </message>
+    <message>
+        <source>The default Profile cannot be deleted or renamed.</source>
+        <translation>Le profil par défaut ne peut être ni supprimé ni renommé.</translation>
+    </message>
+    <message>
+        <source>This profile cannot be deleted.</source>
+        <translation>Ce profil ne peut pas être supprimé.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want delete this profile?</source>
+        <translation>Voulez-vous vraiment supprimer ce profil ?</translation>
+    </message>
+    <message>
+        <source>This name cannot be used for a profile.</source>
+        <translation>Ce nom ne peut pas être utilisé pour un profil.</translation>
+    </message>
+    <message>
+        <source>Profile Exist!</source>
+        <translation>Ce profil existe déjà !</translation>
+    </message>
+    <message>
+        <source>Mouse is sleeping or not connected.</source>
+        <translation>La souris est en veille ou n'est pas connectée.</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>L'envoi des données a échoué, veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset this profile?</source>
+        <translation>Voulez-vous vraiment réinitialiser ce profil ?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset all profiles?</source>
+        <translation>Voulez-vous vraiment réinitialiser tous les profils ?</translation>
+    </message>
+    <message>
+        <source>Save Profile File</source>
+        <translation>Enregistrer le fichier de profil</translation>
+    </message>
+    <message>
+        <source>Profile File(*.prof)</source>
+        <translation>Fichier de profil (*.prof)</translation>
+    </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>Charger un fichier de profil</translation>
+    </message>
+    <message>
+        <source>The file is not match current mouse!</source>
+        <translation>Ce fichier ne correspond pas à la souris actuelle !</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>Enregistrer la configuration</translation>
+    </message>
+    <message>
+        <source>Config File(*.conf)</source>
+        <translation>Fichier de configuration (*.conf)</translation>
+    </message>
+    <message>
+        <source>Load Config File</source>
+        <translation>Charger une configuration</translation>
+    </message>
+</context>
+<context>
+    <name>StatusDisplay</name>
+    <message>
+        <source>MOUSE OFF</source>
+        <translation>SOURIS ÉTEINTE</translation>
+    </message>
+</context>
+<context>
+    <name>TrayController</name>
+    <message>
+        <source>&amp;Load Config</source>
+        <translation>&amp;Ouvrir la configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfgctl</name>
+    <message>
+        <source>The mouse is connected but its device node may not be opened. Install the udev rule 70-mousecfg.rules and plug the receiver in again, or run as root.</source>
+        <translation>La souris est branchée, mais son périphérique ne peut pas être ouvert. Installez la règle udev 70-mousecfg.rules puis rebranchez le récepteur, ou lancez le programme en tant que root.</translation>
+    </message>
+</context>
+</TS>
