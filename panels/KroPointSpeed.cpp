@@ -67,7 +67,7 @@ KroPointSpeed::KroPointSpeed(QWidget* parent, double scale)
     connect(m_scrollBox, QOverload<int>::of(&QSpinBox::valueChanged), this, &KroPointSpeed::sValueChangedSlot);
     connect(m_settingsButton, &QPushButton::clicked, this, &KroPointSpeed::btn_clicked);
 
-    setSyncMode(syncMode());
+    m_syncMode = syncMode();
     setScale(scale);
     retranslate();
 }
