@@ -266,38 +266,38 @@ void MacroDialog::retranslateTexts()
 
 void MacroDialog::placeWidgets()
 {
-    place(m_batchBox, 0, 0, 160, 22);
-    place(m_list, 0, 24, 160, 166);
-    place(m_new, 0, 194, 78, 26);
-    place(m_deleteMacro, 82, 194, 78, 26);
-    place(m_import, 0, 224, 78, 26);
-    place(m_export, 82, 224, 78, 26);
-    place(m_treeLabel, 0, 256, 160, 18);
-    place(m_tree, 0, 276, 160, 191);
+    place(m_batchBox, 0, 0, 150, 22);
+    place(m_list, 0, 24, 150, 166);
+    place(m_new, 0, 194, 73, 26);
+    place(m_deleteMacro, 77, 194, 73, 26);
+    place(m_import, 0, 224, 73, 26);
+    place(m_export, 77, 224, 73, 26);
+    place(m_treeLabel, 0, 256, 150, 18);
+    place(m_tree, 0, 276, 150, 191);
 
-    place(m_nameLabel, 175, 0, 92, 26);
-    place(m_nameEdit, 268, 1, 196, 24);
-    place(m_changeName, 470, 0, 110, 26);
-    place(m_gunSet, 585, 0, 80, 26);
-    place(m_table, 175, 30, 490, 240);
+    place(m_nameLabel, 160, 0, 96, 26);
+    place(m_nameEdit, 258, 1, 180, 24);
+    place(m_changeName, 442, 0, 120, 26);
+    place(m_gunSet, 566, 0, 99, 26);
+    place(m_table, 160, 30, 505, 240);
 
     KroPushButton* const rowOne[] = { m_edit, m_top, m_bottom, m_moveUp, m_moveDown, m_deleteRow };
     KroPushButton* const rowTwo[] = { m_clear, m_insertDelay, m_start, m_save, m_cancel };
     for (int i = 0; i < 6; ++i)
-        place(rowOne[i], 175 + 82 * i, 276, 78, 26);
+        place(rowOne[i], 160 + 84 * i, 276, 81, 26);
     for (int i = 0; i < 5; ++i)
-        place(rowTwo[i], 175 + 82 * i, 306, 78, 26);
-    place(m_stop, 175 + 82 * 2, 306, 78, 26);
+        place(rowTwo[i], 160 + 84 * i, 306, 81, 26);
+    place(m_stop, 160 + 84 * 2, 306, 81, 26);
 
-    place(m_recordDelays, 175, 344, 285, 24);
-    place(m_defaultDelayBox, 175, 372, 200, 24);
+    place(m_recordDelays, 160, 344, 300, 24);
+    place(m_defaultDelayBox, 160, 372, 215, 24);
     place(m_defaultDelay, 380, 372, 60, 24);
     place(m_loop[0], 465, 344, 150, 26);
     place(m_loopTime, 620, 345, 45, 24);
     place(m_loop[1], 465, 374, 200, 26);
     place(m_loop[2], 465, 404, 200, 26);
 
-    place(m_editPanel, 175, 340, 490, 127);
+    place(m_editPanel, 160, 340, 505, 127);
     place(m_editKeyCaption, 0, 8, 90, 24);
     place(m_editKeyLabel, 96, 8, 200, 24);
     place(m_editMouse, 96, 8, 200, 24);
