@@ -30,6 +30,25 @@ public:
     }
 };
 
+// A poller with 1 ms pauses, started at once, whose signals the recorder keeps.
+struct QuickPoller {
+    KroGetBatteryThread poller;
+    Recorder rec;
+    QuickPoller()
+    {
+        poller.setPauses(1, 1, 1);
+        rec.listen(poller);
+        poller.start();
+    }
+    bool stop()
+    {
+        poller.stop();
+        const bool ended = poller.wait(10000);
+        QCoreApplication::processEvents();
+        return ended;
+    }
+};
+
 MouseConfig changedConfig()
 {
     MouseConfig c;
@@ -54,10 +73,9 @@ class TestThreads : public QObject {
 private slots:
     void init();
     void cleanup();
-    void pollerReportsBatteryWriteStatusAndModeByte();
+    void pollerBatterySignals_data();
+    void pollerBatterySignals();
     void pollerReportsChangeReports();
-    void pollerEmptyBatterySendsNoWriteStatus();
-    void pollerReadErrorMeansNoBatteryData();
     void pollerEndsWithoutHandle();
     void pollerStopsPromptlyAndReadsNoMore();
     void applyResults_data();
@@ -84,73 +102,48 @@ void TestThreads::cleanup()
     m_dir.reset();
 }
 
-void TestThreads::pollerReportsBatteryWriteStatusAndModeByte()
+void TestThreads::pollerBatterySignals_data()
 {
+    QTest::addColumn<int>("raw");
+    QTest::addColumn<bool>("unplugged");
+    QTest::addColumn<QVector<int>>("battery");
+    QTest::addColumn<bool>("writeStatus");
+    QTest::newRow("charging") << 0x0410 << false << QVector<int> { 1, 0x10, 0x04 } << true;
+    QTest::newRow("no battery data") << 0 << false << QVector<int> { 0, 0, 0 } << false;
+    // The handle stays open while every read fails.
+    QTest::newRow("read error") << 0x0410 << true << QVector<int> { 0, 0, 0 } << false;
+}
+
+void TestThreads::pollerBatterySignals()
+{
+    QFETCH(int, raw);
+    QFETCH(bool, unplugged);
+    QFETCH(QVector<int>, battery);
+    QFETCH(bool, writeStatus);
     VirtualMouseFixture fixture;
-    fixture.mouse().setBattery(0x0410, true);
+    fixture.mouse().setBattery(quint16(raw), raw != 0);
     fixture.mouse().setWriteStatus(0);
     fixture.mouse().setModeByte(8);
-    KroGetBatteryThread poller;
-    poller.setPauses(1, 1, 1);
-    Recorder rec;
-    rec.listen(poller);
-    poller.start();
-    QTRY_VERIFY(!rec.write.isEmpty());
-    poller.stop();
-    QVERIFY(poller.wait(10000));
-    QCOMPARE(rec.battery.first(), (QVector<int> { 1, 0x10, 0x04 }));
-    QCOMPARE(rec.write.first(), QVector<int> { 0 });
-    QCOMPARE(int(lastModeByte()), 8);
-    QVERIFY(rec.status.isEmpty());
+    if (unplugged)
+        fixture.mouse().unplug(VirtualMouse::Receiver);
+    QuickPoller run;
+    QTRY_VERIFY(!run.rec.battery.isEmpty());
+    QVERIFY(run.stop());
+    QCOMPARE(run.rec.battery.first(), battery);
+    QCOMPARE(run.rec.write, writeStatus ? QVector<QVector<int>> { { 0 } } : QVector<QVector<int>> {});
+    QCOMPARE(int(lastModeByte()), unplugged ? 0 : 8);
+    QVERIFY(run.rec.status.isEmpty());
 }
 
 void TestThreads::pollerReportsChangeReports()
 {
     VirtualMouseFixture fixture(VirtualMouseFixture::Both);
-    KroGetBatteryThread poller;
-    poller.setPauses(1, 1, 1);
-    Recorder rec;
-    rec.listen(poller);
-    poller.start();
-    QTRY_VERIFY(!rec.battery.isEmpty());
+    QuickPoller run;
+    QTRY_VERIFY(!run.rec.battery.isEmpty());
     fixture.mouse().sendChangeReport(2, 3, 4, 7);
-    QTRY_VERIFY(!rec.status.isEmpty());
-    QCOMPARE(rec.status.first(), (QVector<int> { 2, 3, 4, 7 }));
-    poller.stop();
-    QVERIFY(poller.wait(10000));
-}
-
-void TestThreads::pollerEmptyBatterySendsNoWriteStatus()
-{
-    VirtualMouseFixture fixture;
-    fixture.mouse().setBattery(0, false);
-    KroGetBatteryThread poller;
-    poller.setPauses(1, 1, 1);
-    Recorder rec;
-    rec.listen(poller);
-    poller.start();
-    QTRY_VERIFY(!rec.battery.isEmpty());
-    poller.stop();
-    QVERIFY(poller.wait(10000));
-    QCoreApplication::processEvents();
-    QCOMPARE(rec.battery.first(), (QVector<int> { 0, 0, 0 }));
-    QVERIFY(rec.write.isEmpty());
-}
-
-void TestThreads::pollerReadErrorMeansNoBatteryData()
-{
-    VirtualMouseFixture fixture;
-    fixture.mouse().unplug(VirtualMouse::Receiver); // the handle stays, every read fails
-    KroGetBatteryThread poller;
-    poller.setPauses(1, 1, 1);
-    Recorder rec;
-    rec.listen(poller);
-    poller.start();
-    QTRY_VERIFY(!rec.battery.isEmpty());
-    poller.stop();
-    QVERIFY(poller.wait(10000));
-    QCOMPARE(rec.battery.first(), (QVector<int> { 0, 0, 0 }));
-    QVERIFY(rec.write.isEmpty());
+    QTRY_VERIFY(!run.rec.status.isEmpty());
+    QCOMPARE(run.rec.status.first(), (QVector<int> { 2, 3, 4, 7 }));
+    QVERIFY(run.stop());
 }
 
 void TestThreads::pollerEndsWithoutHandle()
