@@ -22,6 +22,7 @@ KroTreeItem::KroTreeItem(MoveDirection direction, QWidget* parent)
     m_edit->setMaxLength(3);
     m_edit->setText(QStringLiteral("10"));
     m_edit->setStyleSheet(QStringLiteral("color:black;background:white"));
+    setMinimumHeight(scaled(22));
     retranslate();
 }
 

@@ -118,9 +118,7 @@ void MacroDialog::buildWidgets()
     m_table->setFocusPolicy(Qt::NoFocus);
     m_table->verticalHeader()->hide();
     m_table->setShowGrid(false);
-    m_table->setStyleSheet(QStringLiteral("QTableView{background:rgb(30,30,30);border:1px solid rgb(70,70,70)}"
-                                          "QHeaderView::section{background:rgb(50,50,50);color:white;border:0px;"
-                                          "padding-left:6px}"));
+    m_table->setStyleSheet(QStringLiteral("QTableView{background:rgb(30,30,30);border:1px solid rgb(70,70,70)}"));
 
     m_treeLabel = new KroLabel(this);
     m_tree = new KroTreeWidget(this);
@@ -313,7 +311,14 @@ void MacroDialog::placeWidgets()
         std::initializer_list<QWidget*> { m_list, m_nameEdit, m_tree, m_batchBox, m_recordDelays, m_defaultDelayBox,
             m_defaultDelay, m_loopTime, m_editMouse, m_editDirection, m_editDistance, m_editDelay, m_table })
         w->setFont(font);
-    m_table->horizontalHeader()->setFont(font);
+    // Style sheets give the headers their own font; keep them in the language font.
+    const QString header = QStringLiteral("QHeaderView::section{background:rgb(50,50,50);color:white;border:0px;"
+                                          "padding-left:%1px;font-family:\"%2\";font-size:%3px}")
+                               .arg(scaled(6))
+                               .arg(font.family())
+                               .arg(font.pixelSize() > 0 ? font.pixelSize() : scaled(12));
+    m_table->horizontalHeader()->setStyleSheet(header);
+    m_tree->header()->setStyleSheet(header);
     m_table->verticalHeader()->setDefaultSectionSize(scaled(26));
     fitColumns();
 }
