@@ -172,45 +172,27 @@ private slots:
         QTest::addColumn<int>("raw");
         QTest::addColumn<int>("dpi");
         QTest::newRow("3104 high") << 3104 << 107 << 4320;
-        QTest::newRow("3104 low") << 31042 << 106 << 4240;
         QTest::newRow("3104 560 becomes 500") << 3104 << 14 << 500;
         QTest::newRow("3212 high") << 3212 << 100 << 5620;
         QTest::newRow("3212 7290 becomes 7200") << 3212 << 111 << 7200;
         QTest::newRow("3212 mid") << 3212 << 94 << 4710;
-        QTest::newRow("3212 mid low edge") << 3212 << 64 << 2430;
         QTest::newRow("3212 800") << 3212 << 21 << 800;
-        QTest::newRow("3212 1200") << 3212 << 32 << 1200;
-        QTest::newRow("3212 1600") << 3212 << 43 << 1600;
-        QTest::newRow("3212 2400") << 3212 << 63 << 2400;
-        QTest::newRow("3212 plain") << 3212 << 10 << 380;
-        QTest::newRow("3311 low") << 3311 << 120 << 12000;
         QTest::newRow("33112 high") << 33112 << 121 << 12200;
-        QTest::newRow("3360 high") << 3360 << 130 << 14000;
         QTest::newRow("3325 50") << 3325 << 50 << 5000;
-        QTest::newRow("3325 51") << 33252 << 51 << 5200;
         QTest::newRow("3325 75") << 3325 << 75 << 10000;
         QTest::newRow("3325 76") << 3325 << 76 << 10400;
-        QTest::newRow("3327 low") << 3327 << 61 << 6200;
         QTest::newRow("3327 mid") << 3327 << 62 << 6400;
         QTest::newRow("3327 92") << 3327 << 92 << 12400;
-        QTest::newRow("3327 93") << 3327 << 93 << 12600;
         QTest::newRow("3327 106") << 3327 << 106 << 16400;
         QTest::newRow("3327 107") << 3327 << 107 << 16800;
         QTest::newRow("3333") << 3333 << 81 << 8200;
-        QTest::newRow("3333 low") << 3333 << 80 << 8000;
         QTest::newRow("3335") << 3335 << 161 << 16200;
-        QTest::newRow("33352 low") << 33352 << 160 << 16000;
         QTest::newRow("3370") << 3370 << 201 << 10100;
-        QTest::newRow("3370 low") << 3370 << 200 << 10000;
         QTest::newRow("3389") << 3389 << 321 << 16100;
-        QTest::newRow("3389 low") << 3389 << 320 << 16000;
         QTest::newRow("3395 low") << 3395 << 519 << 26000;
         QTest::newRow("33952 high") << 33952 << 520 << 26100;
-        QTest::newRow("3395 zero") << 3395 << 0 << 50;
-        QTest::newRow("3399") << 3399 << 399 << 20000;
         QTest::newRow("3399 high") << 3399 << 400 << 20100;
         QTest::newRow("unknown") << 0 << 50 << 0;
-        QTest::newRow("unknown 2") << 1234 << 100 << 0;
         QTest::newRow("hostile raw does not overflow") << 3325 << std::numeric_limits<int>::max() << 399980000;
     }
 
@@ -222,13 +204,7 @@ private slots:
         QCOMPARE(::dpiFromRaw(raw, sensor), dpi);
     }
 
-    void nearness()
-    {
-        QVERIFY(isNear(91, 100));
-        QVERIFY(isNear(109, 100));
-        QVERIFY(!isNear(90, 100));
-        QVERIFY(!isNear(110, 100));
-    }
+    void isNearAllowsNine() { QVERIFY(isNear(91, 100) && isNear(109, 100) && !isNear(90, 100) && !isNear(110, 100)); }
 
     void malformedDescriptionReadsAsZero()
     {
@@ -248,14 +224,6 @@ private slots:
         QCOMPARE(readDeviceDescription(d), 0);
         QVERIFY(!d.lighting[1].RGB.isValid());
         QVERIFY(!d.lighting[2].RGB.isValid());
-    }
-
-    void processWideMatrix()
-    {
-        ButtonBytes m = {};
-        m[3] = 42;
-        setButtonMatrix(m);
-        QCOMPARE(buttonMatrix()[3], quint8(42));
     }
 };
 

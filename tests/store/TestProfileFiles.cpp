@@ -59,27 +59,19 @@ private slots:
         ProfileData p = storeSampleProfile(2);
         QCOMPARE(loadProfileFile(p, "Nothing here"), -1);
         QVERIFY(p == ProfileData());
-        dir.write("Configs/Profile/Partial.prof", "[PROFILE]\ndpi=3\nBUTTON_INFO_2_Fun=abc\nLedMode=12\n");
+        dir.write("Configs/Profile/Partial.prof",
+            "[PROFILE]\ndpi=3\nBUTTON_INFO_2_Fun=abc\nLedMode=12\npollrate=257\nBUTTON_INFO_0_Fun=-5\n");
         p = storeSampleProfile(2);
         QCOMPARE(loadProfileFile(p, "Partial"), 0);
         QCOMPARE(int(p.dpi), 3);
         QCOMPARE(int(p.LedMode), 12);
         QCOMPARE(p.buttons[2].Fun, 0);
+        QCOMPARE(int(p.pollrate), 1); // the low byte
+        QCOMPARE(p.buttons[0].Fun, -5);
         for (const LedModeInfo& led : p.lighting) {
             QVERIFY(!led.RGB.isValid());
             QCOMPARE(led.h + led.s + led.v + led.bright + led.breath, 0u);
         }
-    }
-
-    void bytesKeepTheirLowByte()
-    {
-        TestAppDir dir;
-        dir.write("Configs/Profile/Wide.prof", "[PROFILE]\npollrate=257\nLedMoveOFF=-1\nBUTTON_INFO_0_Fun=-5\n");
-        ProfileData p;
-        loadProfileFile(p, "Wide");
-        QCOMPARE(int(p.pollrate), 1);
-        QCOMPARE(int(p.LedMoveOFF), 255);
-        QCOMPARE(p.buttons[0].Fun, -5);
     }
 
     void setProfileDpiTouchesOnlyDpi()
@@ -99,10 +91,8 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::newRow("parent") << "..";
-        QTest::newRow("dot") << ".";
         QTest::newRow("empty") << "";
         QTest::newRow("slash") << "../Config";
-        QTest::newRow("deep") << "a/../../x";
         QTest::newRow("absolute") << "/tmp/evil";
         QTest::newRow("backslash") << "..\\Config";
         QTest::newRow("control") << "bad\nname";
@@ -123,14 +113,6 @@ private slots:
         QVERIFY(!QFile::exists("/tmp/evil.prof"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
         QVERIFY(!QFile::exists(dir.file("Configs/Profile")));
-    }
-
-    void safeNamesAreUsedAsGiven()
-    {
-        TestAppDir dir;
-        const QString name = QStringLiteral("Mon profil ..é 1");
-        QCOMPARE(saveProfileFile(storeSampleProfile(1), name), 0);
-        QVERIFY(QFile::exists(dir.file("Configs/Profile/" + name + ".prof")));
     }
 
     void libraryPathsFollowTheProduct()
@@ -255,17 +237,6 @@ private slots:
             QCOMPARE(c.profileNames[i], QStringLiteral("Profile %1").arg(i + 1));
     }
 
-    void resetAllWithoutDescriptionUsesBuiltInDefaults()
-    {
-        TestAppDir dir;
-        MouseConfig c = storeSampleConfig();
-        resetAll(c);
-        QCOMPARE(int(c.Debounce), 20);
-        QCOMPARE(int(c.SensorMode), 1);
-        QCOMPARE(int(c.LiftHigh), 0);
-        QCOMPARE(int(c.profiles[0].LedMode), 9);
-    }
-
     void exportThenImportRestoresTheConfiguration()
     {
         TestAppDir dir;
@@ -353,14 +324,6 @@ private slots:
         QCOMPARE(c.profileNames[1], QStringLiteral("Inner Name"));
         QCOMPARE(c.profileNames[2], QStringLiteral("Profile 3"));
         QCOMPARE(c.profileNames[3], source.profileNames[3]);
-    }
-
-    void productTagOfMissingFileIsEmpty()
-    {
-        TestAppDir dir;
-        QCOMPARE(readProductTag(dir.file("none.conf")), QString());
-        QCOMPARE(writeProductTag("Other", dir.file("t.prof")), 0);
-        QCOMPARE(readProductTag(dir.file("t.prof")), QStringLiteral("Other"));
     }
 };
 
