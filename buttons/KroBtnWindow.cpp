@@ -40,6 +40,7 @@ KroBtnWindow::KroBtnWindow(QWidget* parent, ProfileData* profile, double scale)
     , m_profile(profile)
     , m_scale(scale)
 {
+    qRegisterMetaType<KroPushButton*>("KroPushButton*");
     setAttribute(Qt::WA_TranslucentBackground);
     setStyleSheet(QStringLiteral("background:transparent;"));
     m_mainMenu = new KroMenu(this);
