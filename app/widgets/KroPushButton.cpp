@@ -12,7 +12,7 @@
 namespace {
 
 // Normal pictures are redrawn as flat silhouettes in this colour; hover and pressed keep theirs.
-const QColor TINT(38, 38, 42);
+const QColor TINT(60, 60, 68);
 
 QList<QColor> textColoursForMode(int mode)
 {
