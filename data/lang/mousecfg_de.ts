@@ -257,6 +257,124 @@
     </message>
 </context>
 <context>
+    <name>KroColorArea</name>
+    <message>
+        <source>R </source>
+        <translation>R </translation>
+    </message>
+    <message>
+        <source>G </source>
+        <translation>G </translation>
+    </message>
+    <message>
+        <source>B </source>
+        <translation>B </translation>
+    </message>
+    <message>
+        <source>APPLY</source>
+        <translation>ÜBERNEHMEN</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Color Edit</source>
+        <translation>Farbe bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>KroColorWindow</name>
+    <message>
+        <source> MINUTE</source>
+        <translation> MINUTE(N)</translation>
+    </message>
+    <message>
+        <source>EFFECT</source>
+        <translation>EFFEKT</translation>
+    </message>
+    <message>
+        <source>BRIGHTNESS</source>
+        <translation>HELLIGKEIT</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>GESCHWINDIGKEIT</translation>
+    </message>
+    <message>
+        <source>COLOR</source>
+        <translation>FARBE</translation>
+    </message>
+    <message>
+        <source>SLEEP TIME</source>
+        <translation>RUHEZUSTAND NACH</translation>
+    </message>
+    <message>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>LICHT AUS, BEWEGEN ZUM EINSCHALTEN</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source>FULL LIGHTED</source>
+        <translation>DAUERLICHT</translation>
+    </message>
+    <message>
+        <source>BREATHING</source>
+        <translation>ATMEN</translation>
+    </message>
+    <message>
+        <source>7 COLOR BREATHING</source>
+        <translation>7-FARBEN-ATMEN</translation>
+    </message>
+    <message>
+        <source>RAINBOW</source>
+        <translation>REGENBOGEN</translation>
+    </message>
+    <message>
+        <source>FLASH</source>
+        <translation>BLINKEN</translation>
+    </message>
+    <message>
+        <source>Horizontal WAVE</source>
+        <translation>Welle horizontal</translation>
+    </message>
+    <message>
+        <source>Horizontal GO WITHOUT TRACE</source>
+        <translation>Spurlos horizontal</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>Regentropfen</translation>
+    </message>
+    <message>
+        <source>WAVE</source>
+        <translation>WELLE</translation>
+    </message>
+    <message>
+        <source>GO WITHOUT TRACE</source>
+        <translation>SPURLOS</translation>
+    </message>
+    <message>
+        <source>REACTIVE</source>
+        <translation>REAKTIV</translation>
+    </message>
+    <message>
+        <source>yo-yo</source>
+        <translation>Jo-Jo</translation>
+    </message>
+    <message>
+        <source>Marbles</source>
+        <translation>Murmeln</translation>
+    </message>
+</context>
+<context>
     <name>KroComboKeyWindow</name>
     <message>
         <source>Combo Key</source>

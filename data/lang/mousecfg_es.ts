@@ -257,6 +257,124 @@
     </message>
 </context>
 <context>
+    <name>KroColorArea</name>
+    <message>
+        <source>R </source>
+        <translation>R </translation>
+    </message>
+    <message>
+        <source>G </source>
+        <translation>V </translation>
+    </message>
+    <message>
+        <source>B </source>
+        <translation>B </translation>
+    </message>
+    <message>
+        <source>APPLY</source>
+        <translation>APLICAR</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Color Edit</source>
+        <translation>Editar color</translation>
+    </message>
+</context>
+<context>
+    <name>KroColorWindow</name>
+    <message>
+        <source> MINUTE</source>
+        <translation> MINUTO(S)</translation>
+    </message>
+    <message>
+        <source>EFFECT</source>
+        <translation>EFECTO</translation>
+    </message>
+    <message>
+        <source>BRIGHTNESS</source>
+        <translation>BRILLO</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>VELOCIDAD</translation>
+    </message>
+    <message>
+        <source>COLOR</source>
+        <translation>COLOR</translation>
+    </message>
+    <message>
+        <source>SLEEP TIME</source>
+        <translation>TIEMPO DE REPOSO</translation>
+    </message>
+    <message>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>APAGAR LUZ, MOVER PARA ENCENDER</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>APAGADO</translation>
+    </message>
+    <message>
+        <source>FULL LIGHTED</source>
+        <translation>LUZ FIJA</translation>
+    </message>
+    <message>
+        <source>BREATHING</source>
+        <translation>RESPIRACIÓN</translation>
+    </message>
+    <message>
+        <source>7 COLOR BREATHING</source>
+        <translation>RESPIRACIÓN 7 COLORES</translation>
+    </message>
+    <message>
+        <source>RAINBOW</source>
+        <translation>ARCOÍRIS</translation>
+    </message>
+    <message>
+        <source>FLASH</source>
+        <translation>DESTELLO</translation>
+    </message>
+    <message>
+        <source>Horizontal WAVE</source>
+        <translation>Onda horizontal</translation>
+    </message>
+    <message>
+        <source>Horizontal GO WITHOUT TRACE</source>
+        <translation>Sin rastro horizontal</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>Gotas de lluvia</translation>
+    </message>
+    <message>
+        <source>WAVE</source>
+        <translation>ONDA</translation>
+    </message>
+    <message>
+        <source>GO WITHOUT TRACE</source>
+        <translation>SIN RASTRO</translation>
+    </message>
+    <message>
+        <source>REACTIVE</source>
+        <translation>REACTIVO</translation>
+    </message>
+    <message>
+        <source>yo-yo</source>
+        <translation>Yoyó</translation>
+    </message>
+    <message>
+        <source>Marbles</source>
+        <translation>Canicas</translation>
+    </message>
+</context>
+<context>
     <name>KroComboKeyWindow</name>
     <message>
         <source>Combo Key</source>

@@ -257,6 +257,124 @@
     </message>
 </context>
 <context>
+    <name>KroColorArea</name>
+    <message>
+        <source>R </source>
+        <translation>R </translation>
+    </message>
+    <message>
+        <source>G </source>
+        <translation>V </translation>
+    </message>
+    <message>
+        <source>B </source>
+        <translation>B </translation>
+    </message>
+    <message>
+        <source>APPLY</source>
+        <translation>APPLIQUER</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Color Edit</source>
+        <translation>Modifier la couleur</translation>
+    </message>
+</context>
+<context>
+    <name>KroColorWindow</name>
+    <message>
+        <source> MINUTE</source>
+        <translation> MINUTE(S)</translation>
+    </message>
+    <message>
+        <source>EFFECT</source>
+        <translation>EFFET</translation>
+    </message>
+    <message>
+        <source>BRIGHTNESS</source>
+        <translation>LUMINOSITÉ</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>VITESSE</translation>
+    </message>
+    <message>
+        <source>COLOR</source>
+        <translation>COULEUR</translation>
+    </message>
+    <message>
+        <source>SLEEP TIME</source>
+        <translation>MISE EN VEILLE</translation>
+    </message>
+    <message>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>ÉTEINDRE LA LUMIÈRE, BOUGER POUR RALLUMER</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>ÉTEINT</translation>
+    </message>
+    <message>
+        <source>FULL LIGHTED</source>
+        <translation>ALLUMAGE FIXE</translation>
+    </message>
+    <message>
+        <source>BREATHING</source>
+        <translation>RESPIRATION</translation>
+    </message>
+    <message>
+        <source>7 COLOR BREATHING</source>
+        <translation>RESPIRATION 7 COULEURS</translation>
+    </message>
+    <message>
+        <source>RAINBOW</source>
+        <translation>ARC-EN-CIEL</translation>
+    </message>
+    <message>
+        <source>FLASH</source>
+        <translation>CLIGNOTEMENT</translation>
+    </message>
+    <message>
+        <source>Horizontal WAVE</source>
+        <translation>Vague horizontale</translation>
+    </message>
+    <message>
+        <source>Horizontal GO WITHOUT TRACE</source>
+        <translation>Passage fugace horizontal</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>Gouttes de pluie</translation>
+    </message>
+    <message>
+        <source>WAVE</source>
+        <translation>VAGUE</translation>
+    </message>
+    <message>
+        <source>GO WITHOUT TRACE</source>
+        <translation>PASSAGE FUGACE</translation>
+    </message>
+    <message>
+        <source>REACTIVE</source>
+        <translation>RÉACTIF</translation>
+    </message>
+    <message>
+        <source>yo-yo</source>
+        <translation>Yo-yo</translation>
+    </message>
+    <message>
+        <source>Marbles</source>
+        <translation>Billes</translation>
+    </message>
+</context>
+<context>
     <name>KroComboKeyWindow</name>
     <message>
         <source>Combo Key</source>
