@@ -1,12 +1,41 @@
-// Entry point of the configuration utility.
+// Entry point: one instance per product, the virtual mouse when asked for, then the main window.
+#include "app/MousecfgWidget.h"
+#include "device/HidBackend.h"
+#include "platform/SingleInstance.h"
+#include "store/appContext.h"
+#include "store/deviceDescription.h"
+
 #include <QApplication>
-#include <QWidget>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
+    // All scaling of the layout is the window's own factor; Qt's high-DPI scaling stays off.
+    QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
-    QWidget window;
-    window.resize(999, 640);
-    window.show();
-    return app.exec();
+    QApplication::setApplicationName(QStringLiteral("mousecfg"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("mousecfg"));
+    // Closing the window only hides it; the tray's Quit ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    setAppDir(QCoreApplication::applicationDirPath());
+    const QString product = productName();
+    SingleInstance instance(product);
+    if (!instance.isOnlyInstance())
+        return 1;
+
+    installBackendFromEnvironment();
+
+    auto* window = new MousecfgWidget;
+    if (mouseCount() != 0) {
+        window->setWindowOpacity(1.0);
+        window->show();
+    }
+    window->setWindowIcon(QIcon(appDir() + QStringLiteral("/skin/icon.ico")));
+    window->setWindowTitle(product);
+    const int code = app.exec();
+    delete window;
+    return code;
 }

@@ -1,0 +1,27 @@
+// The small busy window shown over the main window while the apply worker talks to the mouse.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+class KroProcessDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit KroProcessDialog(QWidget* parent = nullptr);
+
+public slots:
+    // Called (queued) by the worker when it is done; closes the dialog as accepted.
+    void slotProcessDlg();
+    void updateProgress();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    QPixmap m_background;
+    int m_angle = 0;
+    int m_timer = 0;
+};

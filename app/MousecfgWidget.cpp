@@ -1,0 +1,504 @@
+// Construction of the main window in its fixed order, the command handler, pages, the front and
+// side views with their markers, painting and dragging of the frameless window.
+#include "app/MousecfgWidget.h"
+
+#include "app/ProfileManager.h"
+#include "app/StatusDisplay.h"
+#include "app/TrayController.h"
+#include "app/widgets/KroLabel.h"
+#include "app/widgets/KroLineEdit.h"
+#include "app/widgets/KroMenu.h"
+#include "app/widgets/KroPushButton.h"
+#include "device/KroGetBatteryThread.h"
+#include "device/hidDevices.h"
+#include "platform/PointerSpeed.h"
+#include "store/MouseConfig.h"
+#include "store/appContext.h"
+#include "store/deviceDescription.h"
+#include "store/profileFiles.h"
+#include "store/settings.h"
+
+#include <QApplication>
+#include <QBitmap>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTimer>
+#include <QTranslator>
+#include <QUrl>
+
+MousecfgWidget::MousecfgWidget(QWidget* parent)
+    : QWidget(parent)
+{
+    if (objectName().isEmpty())
+        setObjectName(QStringLiteral("MousecfgWidget"));
+    resize(400, 300);
+    setWindowTitle(tr("MousecfgWidget"));
+    if (appDir().isEmpty())
+        setAppDir(QCoreApplication::applicationDirPath());
+
+    m_backgrounds[0].load(appDir() + QStringLiteral("/skin/cfgMainback.png"));
+    m_batteryPixmaps[0].load(appDir() + QStringLiteral("/skin/bat1.png"));
+    m_batteryPixmaps[1].load(appDir() + QStringLiteral("/skin/bat2.png"));
+
+    const DisplayScale scale = scaleForDpi(logicalDpi());
+    m_step = scale.step;
+    setScaleFactor(scale.factor);
+    setBaseSize(LAYOUT_WIDTH, LAYOUT_HEIGHT);
+    setMinimumSize(LAYOUT_WIDTH, LAYOUT_HEIGHT);
+    resize(scaled(LAYOUT_WIDTH), scaled(LAYOUT_HEIGHT));
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize available = screen->size();
+        move((available.width() - width()) / 2, (available.height() - height()) / 2);
+    }
+    const QPixmap& background = backgroundForStep(m_step);
+    if (!background.isNull())
+        setMask(background.mask());
+
+    setMainWindowObject(this);
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+
+    m_modelSelector = makeButton(tabImages(), QStringLiteral("modelSelector"), QRect(670, 33, 100, 20), {});
+    setMouseCount(0);
+    buildDeviceTable();
+    enumerateDevices();
+    rebuildDeviceMenu();
+
+    setLanguageIndex(languageId());
+    setFrenchLanguage(frenchIndex());
+    m_translator = new QTranslator(this);
+    readLanguageList(m_languages);
+
+    setColorMode(colorModeSwitch());
+    buildInterface();
+    if (m_languages.count < 2)
+        m_langButton->hide();
+    const QString translation = translationFile(m_languages, languageIndex());
+    if (!translation.isEmpty() && m_translator->load(translation))
+        QCoreApplication::installTranslator(m_translator);
+
+    m_profiles->loadSavedNames();
+
+    setBatteryFullValue(batteryFullMillivolts());
+    openDevicesByName(currentProductName());
+    setPollerFactory([this] {
+        auto* poller = new KroGetBatteryThread;
+        connect(poller, &KroGetBatteryThread::RefreshBatteryStatus, this, &MousecfgWidget::slotRefreshBatteryStatus);
+        connect(poller, &KroGetBatteryThread::RefreshStatus, this, &MousecfgWidget::slotRefreshStatus);
+        connect(poller, &KroGetBatteryThread::RefreshWriteStatus, this, &MousecfgWidget::slotRefreshWriteStatus);
+        return poller;
+    });
+    startBatteryThread();
+
+    loadAll(sentConfig);
+    currentConfig = sentConfig;
+    currentConfig.current().mousespeed = quint8(PointerSpeed::get());
+    m_profiles->rebuildSavedProfileMenu();
+
+    createPanels();
+    connectPanels();
+    switchPage(ledDisable() ? PageCustomize : PageLighting);
+    refreshPanels();
+    retranslateTexts();
+
+    showSlotText(m_profiles->slotText(currentConfig.ProfileID < PROFILE_COUNT ? currentConfig.ProfileID : 0));
+    showProfileName(currentConfig.current().ProfileName.isEmpty()
+            ? currentConfig.profileNames[currentConfig.ProfileID % PROFILE_COUNT]
+            : currentConfig.current().ProfileName);
+    writeDefaultProfileFile();
+
+    setStyleSheet(QStringLiteral("*{outline:0px;}"));
+    buildTray();
+    slotRefreshBatteryStatus(0, 1, 1);
+    QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
+}
+
+MousecfgWidget::~MousecfgWidget()
+{
+    stopBatteryThread();
+    setPollerFactory({});
+    closeDevices();
+    shutdownHid();
+    if (mainWindowObject() == this)
+        setMainWindowObject(nullptr);
+}
+
+QStringList MousecfgWidget::tabImages()
+{
+    return { QStringLiteral("/skin/tabbutton-1.png"), QStringLiteral("/skin/tabbutton-3.png"),
+        QStringLiteral("/skin/tabbutton-2.png") };
+}
+
+// A skin button at its layout rectangle whose click runs action through the command handler.
+KroPushButton* MousecfgWidget::makeButton(
+    const QStringList& images, const QString& name, const QRect& place, std::function<void()> action)
+{
+    auto* button = new KroPushButton(images, this);
+    button->setObjectName(name);
+    m_places.append({ button, place });
+    if (action)
+        m_commands.insert(button, std::move(action));
+    connect(button, &QPushButton::clicked, this, &MousecfgWidget::onCommand);
+    return button;
+}
+
+void MousecfgWidget::onCommand()
+{
+    const auto it = m_commands.constFind(sender());
+    if (it != m_commands.constEnd())
+        it.value()();
+}
+
+void MousecfgWidget::buildInterface()
+{
+    buildTopBar();
+    buildTabs();
+    buildPictures();
+    buildProfileControls();
+    buildBottomButtons();
+    m_status = new StatusDisplay(this);
+    connect(m_status, &StatusDisplay::modeChanged, this, [this] { update(); });
+    m_versionLabel = new KroLabel(this);
+    m_versionLabel->setObjectName(QStringLiteral("versionLabel"));
+    m_places.append({ m_versionLabel, QRect(757, 594, 190, 20) });
+    connect(m_versionLabel, &KroLabel::EnterSignal, this, [] {
+        const QUrl url(versionText());
+        if (url.isValid())
+            QDesktopServices::openUrl(url);
+    });
+}
+
+void MousecfgWidget::buildTopBar()
+{
+    m_langButton = makeButton(
+        { QStringLiteral("/skin/lang.png"), QStringLiteral("/skin/lang.png"), QStringLiteral("/skin/lang.png") },
+        QStringLiteral("languageButton"), QRect(774, 33, 105, 20), {});
+    buildLanguageMenu();
+    m_minButton = makeButton(
+        { QStringLiteral("/skin/min-1.png"), QStringLiteral("/skin/min-2.png"), QStringLiteral("/skin/min-3.png") },
+        QStringLiteral("minimiseButton"), QRect(903, 33, 19, 19), [this] { showMinimized(); });
+    m_closeButton = makeButton({ QStringLiteral("/skin/close-1.png"), QStringLiteral("/skin/close-2.png"),
+                                   QStringLiteral("/skin/close-3.png") },
+        QStringLiteral("closeButton"), QRect(924, 33, 19, 19), [this] { hide(); });
+    m_logo = new QLabel(this);
+    m_logo->setObjectName(QStringLiteral("logo"));
+    m_places.append({ m_logo, QRect(69, 20, 200, 50) });
+}
+
+void MousecfgWidget::buildTabs()
+{
+    static const char* const names[PAGE_COUNT] = { "tabLighting", "tabCustomize", "tabDpi", "tabMacro" };
+    const bool collapsed[PAGE_COUNT] = { ledDisable() != 0, false, false, disableMacro() != 0 };
+    for (int i = 0; i < PAGE_COUNT; ++i) {
+        const QRect place = collapsed[i] ? QRect(69, 90 + 34 * i, 0, 0) : QRect(69, 90 + 34 * i, 154, 29);
+        m_tabs[i] = makeButton(tabImages(), QLatin1String(names[i]), place, [this, i] { switchPage(i); });
+    }
+}
+
+void MousecfgWidget::buildPictures()
+{
+    m_frontPicture = new QLabel(this);
+    m_frontPicture->setObjectName(QStringLiteral("frontPicture"));
+    m_places.append({ m_frontPicture, QRect(562, 99, 450, 400) });
+    m_sidePicture = new QLabel(this);
+    m_sidePicture->setObjectName(QStringLiteral("sidePicture"));
+    m_places.append({ m_sidePicture, QRect(637, 99, 316, 443) });
+    m_modelLabel = new KroLabel(this);
+    m_modelLabel->setObjectName(QStringLiteral("modelLabel"));
+    m_modelLabel->setAlignment(Qt::AlignCenter);
+    m_places.append({ m_modelLabel, QRect(637, 515, 300, 20) });
+
+    m_frontButton
+        = makeButton(tabImages(), QStringLiteral("frontButton"), QRect(617, 99, 0, 0), [this] { showFrontView(true); });
+    m_sideButton = makeButton(
+        tabImages(), QStringLiteral("sideButton"), QRect(617, 320, 0, 0), [this] { showFrontView(false); });
+
+    // Markers are collapsed in this layout; the first seven front markers have their places.
+    static const QPoint frontPlaces[7]
+        = { { 756, 233 }, { 826, 233 }, { 791, 238 }, { 729, 239 }, { 792, 282 }, { 790, 304 }, { 790, 304 } };
+    const QStringList markerImages
+        = { QStringLiteral("/skin/btn_2.png"), QStringLiteral("/skin/btn_1.png"), QStringLiteral("/skin/btn_1.png") };
+    for (int k = 0; k < MARKER_COUNT; ++k) {
+        const QPoint at = k < 7 ? frontPlaces[k] : QPoint();
+        m_frontMarkers[k]
+            = makeButton(markerImages, QStringLiteral("frontMarker%1").arg(k + 1), QRect(at, QSize()), [this, k] {
+                  SelBtnChanged(quint8(k), 0);
+                  selectButtonInPanel(k);
+              });
+        m_frontMarkers[k]->setText(QString::number(k + 1));
+        m_frontMarkers[k]->setIndex(k);
+        m_sideMarkers[k] = makeButton(markerImages, QStringLiteral("sideMarker%1").arg(k + 1), QRect(), {});
+        m_sideMarkers[k]->setText(QString::number(k + 1));
+        m_sideMarkers[k]->setIndex(k);
+    }
+    m_frontMarkers[0]->installEventFilter(this);
+    m_scrollUp = makeButton({}, QStringLiteral("scrollUp"), QRect(792, 215, 0, 0), [this] {
+        SelBtnChanged(0, 2);
+        selectButtonInPanel(-1);
+    });
+    m_scrollDown = makeButton({}, QStringLiteral("scrollDown"), QRect(792, 261, 0, 0), [this] {
+        SelBtnChanged(1, 2);
+        selectButtonInPanel(-2);
+    });
+}
+
+void MousecfgWidget::buildProfileControls()
+{
+    m_profiles = new ProfileManager(*this, this);
+    const QStringList selectorImages = { QStringLiteral("/skin/profilesel.png"), QStringLiteral("/skin/profilesel.png"),
+        QStringLiteral("/skin/profilesel.png") };
+    m_slotSelector = makeButton(selectorImages, QStringLiteral("slotSelector"), QRect(0, 0, 0, 0), {});
+    m_slotSelector->setMenu(m_profiles->slotMenu());
+    const QStringList indicatorImages = { QStringLiteral("/skin/profile_edit_name_1.png"),
+        QStringLiteral("/skin/profile_edit_name_2.png"), QStringLiteral("/skin/profile_edit_name_2.png") };
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        // A click only moves the highlight to the first indicator; the slot itself is not changed.
+        m_slotIndicators[i] = makeButton(
+            indicatorImages, QStringLiteral("slotIndicator%1").arg(i + 1), QRect(81, 240 + 25 * i, 0, 0), [this] {
+                for (KroPushButton* b : m_slotIndicators)
+                    b->setState(0);
+                m_slotIndicators[0]->setState(1);
+            });
+    }
+    m_nameLabel = new KroLabel(this);
+    m_nameLabel->setObjectName(QStringLiteral("nameLabel"));
+    m_places.append({ m_nameLabel, QRect(69, 458, 0, 0) });
+    m_nameEdit = new KroLineEdit(this);
+    m_nameEdit->setObjectName(QStringLiteral("nameEdit"));
+    m_nameEdit->setStyleSheet(QStringLiteral("QLineEdit{border-width:2px;background-color:rgb(30,30,30);color:white}"
+                                             "QToolTip{background-color:black}"));
+    m_places.append({ m_nameEdit, QRect(68, 479, 0, 0) });
+    connect(m_nameEdit, &QLineEdit::returnPressed, this, [this] { m_profiles->renameProfile(true); });
+
+    m_savedMenuButton
+        = makeButton({ QStringLiteral("/skin/profile_apply1.png"), QStringLiteral("/skin/profile_apply1.png"),
+                         QStringLiteral("/skin/profile_apply1.png") },
+            QStringLiteral("savedProfileButton"), QRect(202, 479, 0, 0), [this] { m_profiles->renameProfile(false); });
+    m_savedMenuButton->setMenu(m_profiles->savedMenu());
+
+    auto images = [](const QString& a, const QString& b) {
+        return QStringList { QStringLiteral("/skin/%1.png").arg(a), QStringLiteral("/skin/%1.png").arg(b),
+            QStringLiteral("/skin/%1.png").arg(b) };
+    };
+    makeButton(images("profile_add1", "profile_add2"), QStringLiteral("addButton"), QRect(69, 504, 0, 0),
+        [this] { m_profiles->addProfile(); });
+    makeButton(images("profile_del1", "profile_del2"), QStringLiteral("deleteButton"), QRect(93, 504, 0, 0),
+        [this] { m_profiles->deleteProfile(); });
+    m_profileButtons << makeButton(images("profile_export1", "profile_export1"), QStringLiteral("importButton"),
+        QRect(117, 504, 0, 0), [this] { m_profiles->importProfile(); });
+    m_profileButtons << makeButton(images("profile_import1", "profile_import2"), QStringLiteral("exportButton"),
+        QRect(141, 504, 0, 0), [this] { m_profiles->exportProfile(); });
+    m_profileButtons << makeButton(images("profile_copy1", "profile_copy2"), QStringLiteral("copyButton"),
+        QRect(165, 504, 0, 0), [this] { m_profiles->copyProfile(); });
+    m_profileButtons << makeButton(images("profile_reset1", "profile_reset2"), QStringLiteral("resetButton"),
+        QRect(189, 504, 0, 0), [this] { m_profiles->resetProfile(); });
+    m_profileButtons.prepend(findChild<KroPushButton*>(QStringLiteral("deleteButton")));
+    m_profileButtons.prepend(findChild<KroPushButton*>(QStringLiteral("addButton")));
+}
+
+void MousecfgWidget::buildBottomButtons()
+{
+    m_profileButtons << makeButton(tabImages(), QStringLiteral("resetAllButton"), QRect(308, 588, 128, 30),
+        [this] { m_profiles->resetAllProfiles(); });
+    m_loadButton = makeButton(
+        tabImages(), QStringLiteral("loadButton"), QRect(439, 588, 76, 30), [this] { m_profiles->loadConfigFile(); });
+    m_saveButton = makeButton(
+        tabImages(), QStringLiteral("saveButton"), QRect(518, 588, 76, 30), [this] { m_profiles->saveConfigFile(); });
+    m_profileButtons << makeButton(
+        tabImages(), QStringLiteral("okButton"), QRect(439, 588, 0, 0), [this] { m_profiles->ok(); });
+    m_profileButtons << makeButton(
+        tabImages(), QStringLiteral("cancelButton"), QRect(518, 588, 0, 0), [this] { m_profiles->cancel(); });
+    m_profileButtons << makeButton(
+        tabImages(), QStringLiteral("applyButton"), QRect(597, 588, 76, 30), [this] { m_profiles->apply(); });
+    m_firmwareButton
+        = makeButton(tabImages(), QStringLiteral("firmwareButton"), QRect(0, 0, 0, 0), [this] { onFirmwareClicked(); });
+    connect(m_firmwareButton, &KroPushButton::EnterSignal, this, &MousecfgWidget::onFirmwareEnter);
+}
+
+void MousecfgWidget::buildTray()
+{
+    const QIcon icon(appDir() + QStringLiteral("/skin/icon.ico"));
+    setWindowIcon(icon);
+    m_tray = new TrayController(this);
+    connect(m_tray, &TrayController::showRequested, this, &MousecfgWidget::showMainWindow);
+    m_tray->setIcon(icon, currentProductName());
+}
+
+void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    m_tray->iconActivated(reason);
+}
+
+bool MousecfgWidget::warningOpen() const
+{
+    return m_tray && m_tray->warningOpen();
+}
+
+void MousecfgWidget::switchPage(int page)
+{
+    if (page < 0 || page >= PAGE_COUNT)
+        return;
+    if (page == PageLighting && ledDisable())
+        page = PageCustomize;
+    m_page = page;
+    for (int i = 0; i < PAGE_COUNT; ++i)
+        m_tabs[i]->setState(i == page ? 1 : 0);
+    showPageWidgets();
+}
+
+// Shows the widgets of the current page and hides those of the others.
+void MousecfgWidget::showPageWidgets()
+{
+    const int page = m_page;
+    auto show = [](QWidget* w, bool visible) {
+        if (w)
+            w->setVisible(visible);
+    };
+    show(m_lightingPanel, page == PageLighting);
+    show(m_buttonArea, page == PageCustomize);
+    show(m_dpiPanel, page == PageDpi);
+    show(m_ratePanel, page == PageDpi);
+    show(m_speedPanel, page == PageDpi);
+    show(m_macroPanel, page == PageMacro);
+    const bool customize = page == PageCustomize;
+    show(m_frontPicture, page == PageLighting || (customize && m_frontView));
+    show(m_sidePicture, customize && !m_frontView);
+    show(m_modelLabel, page == PageLighting || customize);
+    show(m_frontButton, customize);
+    show(m_sideButton, customize);
+    show(m_scrollUp, customize && m_frontView);
+    show(m_scrollDown, customize && m_frontView);
+    for (int k = 0; k < MARKER_COUNT; ++k) {
+        show(m_frontMarkers[k], customize && m_frontView);
+        show(m_sideMarkers[k], customize && !m_frontView);
+    }
+}
+
+void MousecfgWidget::showFrontView(bool front)
+{
+    m_frontView = front;
+    m_frontButton->setState(front ? 1 : 0);
+    m_sideButton->setState(front ? 0 : 1);
+    showPageWidgets();
+    if (m_buttonPanel)
+        QMetaObject::invokeMethod(m_buttonPanel, "setFrontView", Q_ARG(bool, front));
+}
+
+void MousecfgWidget::slotGotoMacro(quint8 iBtn)
+{
+    switchPage(iBtn);
+}
+
+void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType)
+{
+    m_selectedSide = iType;
+    m_selectedIndex = iBtn;
+    for (int k = 0; k < MARKER_COUNT; ++k) {
+        m_frontMarkers[k]->setState(1);
+        m_sideMarkers[k]->setState(1);
+    }
+    m_scrollUp->setState(1);
+    m_scrollDown->setState(1);
+    KroPushButton* chosen = nullptr;
+    if (iType == 0 && iBtn < MARKER_COUNT)
+        chosen = m_frontMarkers[iBtn];
+    else if (iType == 1 && iBtn < MARKER_COUNT)
+        chosen = m_sideMarkers[iBtn];
+    else if (iType == 2)
+        chosen = iBtn == 0 ? m_scrollUp : m_scrollDown;
+    if (chosen)
+        chosen->setState(0);
+}
+
+void MousecfgWidget::slotEnableButtons(bool bEnable)
+{
+    QList<KroPushButton*> buttons = { m_langButton, m_minButton, m_closeButton, m_firmwareButton, m_slotSelector,
+        m_loadButton, m_saveButton, m_savedMenuButton, m_modelSelector };
+    for (KroPushButton* tab : m_tabs)
+        buttons << tab;
+    buttons << m_profileButtons;
+    for (KroPushButton* b : buttons)
+        b->setEnabled(bEnable);
+    m_nameEdit->setEnabled(bEnable);
+}
+
+void MousecfgWidget::slotLiftChange(quint8 iLift)
+{
+    currentConfig.LiftHigh = iLift;
+}
+
+void MousecfgWidget::showProfileName(const QString& name)
+{
+    m_nameEdit->setText(name);
+}
+
+QString MousecfgWidget::profileNameText() const
+{
+    return m_nameEdit->text();
+}
+
+void MousecfgWidget::showSlotText(const QString& text)
+{
+    m_slotSelector->setText(text);
+}
+
+void MousecfgWidget::showLoadedConfig()
+{
+    switchPage(PageLighting);
+    refreshScrollImages();
+}
+
+void MousecfgWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QPixmap& background = m_backgrounds[0];
+    if (!background.isNull())
+        painter.drawPixmap(0, 0, background.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    const QPixmap& battery = m_batteryPixmaps[m_status && m_status->mode() < 2 ? 1 : 0];
+    if (!battery.isNull()) {
+        const QRect target(scaled(69), scaled(581), scaled(86), scaled(47));
+        const QPixmap picture = battery.scaled(target.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        painter.drawPixmap(target.topLeft(), picture);
+    }
+}
+
+void MousecfgWidget::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_dragging = true;
+        m_dragStart = event->globalPos();
+        m_windowStart = frameGeometry().topLeft();
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void MousecfgWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_dragging)
+        move(m_windowStart + event->globalPos() - m_dragStart);
+    QWidget::mouseMoveEvent(event);
+}
+
+void MousecfgWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_dragging = false;
+    QWidget::mouseReleaseEvent(event);
+}
+
+bool MousecfgWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_frontMarkers[0]) {
+        if (event->type() == QEvent::Enter)
+            m_frontMarkers[0]->setState(0);
+        else if (event->type() == QEvent::Leave)
+            m_frontMarkers[0]->setState(1);
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,46 @@
+// The status corner of the main window: battery bar with its levels and "MOUSE OFF", the receiver
+// icon, and the connection mode that picks the battery picture.
+#pragma once
+
+#include <QObject>
+
+class KroProcessbar;
+class QLabel;
+class QWidget;
+
+class StatusDisplay : public QObject {
+    Q_OBJECT
+public:
+    explicit StatusDisplay(QWidget* window);
+
+    KroProcessbar* bar() const { return m_bar; }
+    QLabel* dongleIcon() const { return m_dongle; }
+
+    // A status report of the poller; cable / receiver: their control collections are present.
+    void showBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiByte, bool cable, bool receiver);
+    // Recomputes the mode from the collections present and the last charging byte.
+    void updateConnection(bool cable, bool receiver);
+
+    int mode() const { return m_mode; }
+    int level() const { return m_level; }
+    bool isMouseOff() const;
+
+    // Sizes and the receiver picture at the current scale; texts of the current language.
+    void rescale();
+    void retranslate();
+
+signals:
+    // The battery picture changed with the mode: the window repaints.
+    void modeChanged(int mode);
+
+private:
+    void setColouredStyle();
+    void setGreyStyle();
+
+    QWidget* m_window;
+    KroProcessbar* m_bar;
+    QLabel* m_dongle;
+    int m_level = 10;
+    int m_mode = 3;
+    quint8 m_charging = 0;
+};

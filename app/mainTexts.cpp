@@ -1,0 +1,107 @@
+// Texts of the main window in the current language, and the language menu.
+#include "app/MousecfgWidget.h"
+
+#include "app/ProfileManager.h"
+#include "app/StatusDisplay.h"
+#include "app/TrayController.h"
+#include "app/widgets/KroAction.h"
+#include "app/widgets/KroLabel.h"
+#include "app/widgets/KroLineEdit.h"
+#include "app/widgets/KroMenu.h"
+#include "app/widgets/KroPushButton.h"
+#include "store/appContext.h"
+#include "store/deviceDescription.h"
+#include "store/language.h"
+#include "store/settings.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+void MousecfgWidget::buildLanguageMenu()
+{
+    m_langMenu = new KroMenu(this);
+    m_langMenu->setObjectName(QStringLiteral("languageMenu"));
+    for (int i = 0; i < m_languages.count; ++i) {
+        auto* action = new KroAction(m_languages.names[i], m_langMenu);
+        m_langMenu->addAction(action);
+        m_langActions.append(action);
+    }
+    connect(m_langMenu, &QMenu::triggered, this, &MousecfgWidget::onLanguageChosen);
+    m_langButton->setMenu(m_langMenu);
+}
+
+void MousecfgWidget::onLanguageChosen(QAction* action)
+{
+    const int index = m_langActions.indexOf(qobject_cast<KroAction*>(action));
+    if (index < 0)
+        return;
+    setLanguageIndex(index);
+    QCoreApplication::removeTranslator(m_translator);
+    const QString file = translationFile(m_languages, index);
+    const bool loaded = !file.isEmpty() && m_translator->load(file);
+    setLanguageId(index);
+    m_langButton->setText(action->text());
+    if (loaded)
+        QCoreApplication::installTranslator(m_translator);
+    // Built-in English has no file; the texts are retranslated either way so they follow the index.
+    retranslateTexts();
+}
+
+void MousecfgWidget::retranslateTexts()
+{
+    m_versionLabel->setText(versionText());
+    m_nameEdit->setToolTip(tr("Press Enter To Apply"));
+    m_nameEdit->setStyleSheet(QStringLiteral("QLineEdit{border-width:2px;background-color:rgb(30,30,30);color:white}"
+                                             "QToolTip{background-color:black}"));
+    m_nameLabel->setText(tr("NAME"));
+    const struct {
+        const char* name;
+        const char* text;
+    } buttons[] = {
+        { "resetButton", QT_TR_NOOP("RESET") },
+        { "addButton", QT_TR_NOOP("ADD") },
+        { "deleteButton", QT_TR_NOOP("DELETE") },
+        { "copyButton", QT_TR_NOOP("COPY") },
+        { "resetAllButton", QT_TR_NOOP("Reset All") },
+        { "okButton", QT_TR_NOOP("OK") },
+        { "cancelButton", QT_TR_NOOP("Cancel") },
+        { "applyButton", QT_TR_NOOP("Apply") },
+        { "loadButton", QT_TR_NOOP("LOAD1") },
+        { "saveButton", QT_TR_NOOP("SAVE") },
+        { "tabLighting", QT_TR_NOOP("LIGHTING") },
+        { "tabCustomize", QT_TR_NOOP("CUSTOMIZE") },
+        { "tabDpi", QT_TR_NOOP("DPI") },
+        { "tabMacro", QT_TR_NOOP("MACRO") },
+        { "firmwareButton", QT_TR_NOOP("Firmware Update") },
+        { "frontButton", QT_TR_NOOP("Front") },
+        { "sideButton", QT_TR_NOOP("Side") },
+    };
+    for (const auto& b : buttons) {
+        if (auto* button = findChild<KroPushButton*>(QLatin1String(b.name)))
+            button->setText(tr(b.text));
+    }
+    const int language = languageIndex();
+    if (language >= 0 && language < m_languages.count)
+        m_langButton->setText(m_languages.names[language]);
+
+    for (int i = 0; i < PROFILE_COUNT; ++i)
+        m_slotIndicators[i]->setText(tr("Profile") + QStringLiteral(" %1").arg(i + 1));
+    m_profiles->retranslateSlotMenu();
+    m_modelLabel->setText(modelText());
+    if (m_status)
+        m_status->retranslate();
+    if (m_tray)
+        m_tray->retranslate();
+
+    // Each panel re-applies its own texts on the LanguageChange event Qt sends on a translator change;
+    // the panels that only know an explicit call get it here.
+    for (QWidget* panel : { m_lightingPanel, m_dpiPanel, m_ratePanel, m_speedPanel, m_macroPanel, m_buttonPanel }) {
+        if (panel && panel->metaObject()->indexOfMethod("retranslate()") >= 0)
+            QMetaObject::invokeMethod(panel, "retranslate");
+    }
+
+    // The stop waits until the poller's loop has ended, so no extra pause is needed before the start.
+    stopBatteryThread();
+    startBatteryThread();
+    placeWidgets();
+}
