@@ -130,6 +130,8 @@ private:
     void setSettingsVisible(bool bVisible);
     void enableSingleMacroControls(bool bEnable);
     void fillEditPanel();
+    // The current row while it is being edited and of that kind, else -1.
+    int editedRow(MacroEventKind kind) const;
     void leaveEditMode();
     void stopCaptureUnlessNeeded();
     void updateGunSetVisibility();

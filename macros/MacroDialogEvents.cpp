@@ -364,10 +364,16 @@ void MacroDialog::stopCaptureUnlessNeeded()
         m_capture->stop();
 }
 
-void MacroDialog::onEditMouseChanged(int index)
+int MacroDialog::editedRow(MacroEventKind kind) const
 {
     const int row = currentRow();
-    if (!m_editing || row < 0 || tableRow(*m_model, row).kind() != MacroEventKind::Button)
+    return m_editing && row >= 0 && tableRow(*m_model, row).kind() == kind ? row : -1;
+}
+
+void MacroDialog::onEditMouseChanged(int index)
+{
+    const int row = editedRow(MacroEventKind::Button);
+    if (row < 0)
         return;
     MacroEvent e = tableRow(*m_model, row);
     e.dataL = macroButtonBit(index);
@@ -377,8 +383,8 @@ void MacroDialog::onEditMouseChanged(int index)
 
 void MacroDialog::onEditDirectionChanged(int index)
 {
-    const int row = currentRow();
-    if (!m_editing || row < 0 || tableRow(*m_model, row).kind() != MacroEventKind::Move)
+    const int row = editedRow(MacroEventKind::Move);
+    if (row < 0)
         return;
     const int distance = std::clamp(m_editDistance->text().toInt(), 1, MACRO_MAX_MOVE);
     setTableRow(*m_model, row, MacroEvent::move(MoveDirection(index & 3), distance));
@@ -387,8 +393,8 @@ void MacroDialog::onEditDirectionChanged(int index)
 
 void MacroDialog::EditMoveChanged(const QString& text)
 {
-    const int row = currentRow();
-    if (!m_editing || row < 0 || tableRow(*m_model, row).kind() != MacroEventKind::Move)
+    const int row = editedRow(MacroEventKind::Move);
+    if (row < 0)
         return;
     const int distance = text.toInt();
     if (distance < 1 || distance > MACRO_MAX_MOVE)
@@ -399,8 +405,8 @@ void MacroDialog::EditMoveChanged(const QString& text)
 
 void MacroDialog::EditDelayChanged(const QString& text)
 {
-    const int row = currentRow();
-    if (!m_editing || row < 0 || tableRow(*m_model, row).kind() != MacroEventKind::Delay)
+    const int row = editedRow(MacroEventKind::Delay);
+    if (row < 0)
         return;
     const int ms = text.toInt();
     if (ms < 10 || ms > 65535)
