@@ -38,7 +38,7 @@ void printHelp()
         << "  MOUSECFG_FRAME_LOG=<file>  " << ctlText("append every frame the virtual mouse receives and sends") << "\n"
         << "  MOUSECFG_APP_DIR=<dir>  " << ctlText("installation folder (default: the folder of this program)")
         << "\n\n"
-        << ctlText("Exit codes:") << "\n"
+        << ctlText("Exit codes (commands that send list their own above):") << "\n"
         << "  0  " << ctlText("success") << "\n"
         << "  1  " << ctlText("no receiver or cable found") << "\n"
         << "  2  " << ctlText("unknown command or wrong arguments") << "\n"

@@ -42,12 +42,15 @@ public:
     virtual int exit() = 0;
     // vendorId/productId 0 match every device.
     virtual QVector<HidDeviceInfo> enumerate(quint16 vendorId, quint16 productId) = 0;
-    virtual HidHandle* openPath(const QByteArray& path, HidOpenError* error) = 0;
+    // A backend that filtersReports() honours onlyReportId itself; for any other the seam
+    // wraps the handle (see hidOpenPath).
+    virtual HidHandle* openPath(const QByteArray& path, int onlyReportId, HidOpenError* error) = 0;
     virtual void close(HidHandle* handle) = 0;
     virtual int write(HidHandle* handle, const quint8* data, int length) = 0;
     // Raw read: returns the byte count, 0 on time-out, -1 on error. timeoutMs -1 blocks.
     virtual int readTimeout(HidHandle* handle, quint8* data, int length, int timeoutMs) = 0;
     virtual bool isVirtual() const { return false; }
+    virtual bool filtersReports() const { return false; }
 };
 
 // The installed backend; the hidapi backend unless another was installed.
@@ -63,12 +66,13 @@ bool installBackendFromEnvironment();
 int hidInit();
 int hidExit();
 QVector<HidDeviceInfo> hidEnumerate(quint16 vendorId = 0, quint16 productId = 0);
-// onlyReportId >= 0 makes the handle drop every input report of another report id (a Linux
-// hidraw node carries the reports of all collections of its interface).
+// onlyReportId >= 0 makes the handle keep only input reports of that report id: a Linux hidraw
+// node carries the reports of all collections of its interface. Such a handle drains its node
+// on a thread of its own from open to close.
 HidHandle* hidOpenPath(const QByteArray& path, int onlyReportId = -1, HidOpenError* error = nullptr);
 void hidClose(HidHandle* handle);
 int hidWrite(HidHandle* handle, const quint8* data, int length);
-// Reads one report within timeoutMs, skipping reports the handle filters out.
+// Reads one report within timeoutMs (0 on time-out, -1 on error or when the device is gone).
 int hidReadTimeout(HidHandle* handle, quint8* data, int length, int timeoutMs);
 
 // USB release number (bcdDevice) of the device at path, found by enumeration; 0 when absent.
@@ -76,6 +80,8 @@ quint32 hid_get_release_number(const char* path);
 
 class VirtualMouse;
 // Installs a backend that talks to the given virtual mouse (the mouse is shared with the caller).
-void installVirtualMouse(std::shared_ptr<VirtualMouse> mouse);
+// With nodeFilter the mouse keeps a control handle's reports apart itself, as Windows does per
+// collection; without it control handles go through the same pump thread as with hidapi.
+void installVirtualMouse(std::shared_ptr<VirtualMouse> mouse, bool nodeFilter = true);
 // The virtual mouse behind the installed backend, or null when hidapi is installed.
 std::shared_ptr<VirtualMouse> installedVirtualMouse();

@@ -62,8 +62,9 @@ QVector<HidDeviceInfo> HidapiBackend::enumerate(quint16 vendorId, quint16 produc
     return list;
 }
 
-HidHandle* HidapiBackend::openPath(const QByteArray& path, HidOpenError* error)
+HidHandle* HidapiBackend::openPath(const QByteArray& path, int onlyReportId, HidOpenError* error)
 {
+    Q_UNUSED(onlyReportId); // filtered by the seam's pump
     hid_device* device = hid_open_path(path.constData());
     if (device) {
         if (error)

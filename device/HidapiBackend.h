@@ -8,7 +8,7 @@ public:
     int init() override;
     int exit() override;
     QVector<HidDeviceInfo> enumerate(quint16 vendorId, quint16 productId) override;
-    HidHandle* openPath(const QByteArray& path, HidOpenError* error) override;
+    HidHandle* openPath(const QByteArray& path, int onlyReportId, HidOpenError* error) override;
     void close(HidHandle* handle) override;
     int write(HidHandle* handle, const quint8* data, int length) override;
     int readTimeout(HidHandle* handle, quint8* data, int length, int timeoutMs) override;

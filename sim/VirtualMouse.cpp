@@ -191,7 +191,7 @@ bool VirtualMouse::findNode(const QByteArray& path, Side* side, int* interfaceNu
     return false;
 }
 
-int VirtualMouse::open(const QByteArray& path)
+int VirtualMouse::open(const QByteArray& path, int onlyReportId)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     Side side;
@@ -201,7 +201,7 @@ int VirtualMouse::open(const QByteArray& path)
     if (m_nodes[side][iface].accessDenied)
         return -EACCES;
     const int id = m_nextHandle++;
-    m_handles[id] = Handle { side, iface, false, {} };
+    m_handles[id] = Handle { side, iface, onlyReportId, false, {} };
     return id;
 }
 
@@ -287,6 +287,8 @@ void VirtualMouse::deliver(Side side, int interfaceNumber, const QByteArray& rep
     for (auto& entry : m_handles) {
         Handle& h = entry.second;
         if (h.gone || h.side != side || h.interfaceNumber != interfaceNumber)
+            continue;
+        if (h.onlyReportId >= 0 && (report.isEmpty() || quint8(report[0]) != h.onlyReportId))
             continue;
         if (int(h.queue.size()) < QUEUE_LIMIT)
             h.queue.push_back(Pending { report, readyAt });

@@ -86,7 +86,9 @@ public:
     void setNodeListener(NodeListener listener);
 
     // Host side, as hidraw behaves: open returns a handle id > 0, or -ENOENT / -EACCES.
-    int open(const QByteArray& path);
+    // onlyReportId >= 0 gives the handle its own queue of that report id only (one collection's
+    // buffer, as Windows keeps it).
+    int open(const QByteArray& path, int onlyReportId = -1);
     void close(int handle);
     int write(int handle, const quint8* data, int length);
     // Returns the byte count, 0 on time-out, -1 when the node is gone. timeoutMs -1 blocks.
@@ -139,6 +141,7 @@ private:
     struct Handle {
         Side side;
         int interfaceNumber;
+        int onlyReportId = -1;
         bool gone = false;
         std::deque<Pending> queue;
     };

@@ -204,6 +204,36 @@ private slots:
         QCOMPARE(fx.mouse().writeCalls(), 20);
     }
 
+    void controlHandleKeepsItsReportsWhileOthersStream_data()
+    {
+        QTest::addColumn<bool>("pump");
+        QTest::newRow("per-collection buffer") << false;
+        QTest::newRow("pump thread") << true;
+    }
+
+    void controlHandleKeepsItsReportsWhileOthersStream()
+    {
+        QFETCH(bool, pump);
+        VirtualMouseFixture fx;
+        if (pump)
+            fx.usePumpedControlHandles();
+        fx.mouse().startStreaming(2);
+        // Long enough for the node's 64-report queue to fill many times over.
+        QTest::qWait(300);
+        const int writesBefore = fx.mouse().writeCalls();
+        QCOMPARE(int(sendCommand(generalFrame())), int(SEND_OK));
+        QCOMPARE(fx.mouse().writeCalls() - writesBefore, 1);
+        QTest::qWait(300);
+        fx.mouse().sendChangeReport(1, 2, 3, 0);
+        quint8 report[33] = {};
+        QVERIFY(hidReadTimeout(controlHandle(), report, 33, 2000) > 0);
+        QCOMPARE(int(report[3]), 0x49);
+        fx.mouse().stopStreaming();
+        // A vanished node turns into a read error, not a hang.
+        fx.mouse().unplug(VirtualMouse::Receiver);
+        QCOMPARE(hidReadTimeout(controlHandle(), report, 33, 2000), -1);
+    }
+
     void unplugMidwayEndsWithWriteFailure()
     {
         VirtualMouseFixture fx;

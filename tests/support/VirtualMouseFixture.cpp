@@ -50,6 +50,13 @@ void VirtualMouseFixture::open()
     setMouseConnected(controlHandle() != nullptr);
 }
 
+void VirtualMouseFixture::usePumpedControlHandles()
+{
+    closeDevices();
+    installVirtualMouse(m_mouse, false);
+    open();
+}
+
 void VirtualMouseFixture::clearFaults()
 {
     m_mouse->setFaults(VirtualMouse::Faults());

@@ -30,6 +30,9 @@ public:
     void open();
     // Faults off, no latency.
     void clearFaults();
+    // Reinstalls the mouse so that control handles use the seam's pump thread, as with hidapi,
+    // and reopens.
+    void usePumpedControlHandles();
 
     static QString productName();
 
