@@ -1,5 +1,4 @@
 // The button assignment panel: menus, labels, left-click guard, macro binding and key dialogs.
-#include "support/TestAppDir.h"
 #include "app/widgets/KroMenu.h"
 #include "app/widgets/KroMessageBox.h"
 #include "app/widgets/KroPushButton.h"
@@ -10,6 +9,8 @@
 #include "buttons/KroSniperWindow.h"
 #include "buttons/dialogRunner.h"
 #include "store/macroFiles.h"
+#include "support/TestAppDir.h"
+#include "support/buttonsSkin.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -47,8 +48,7 @@ void registerMacroWithEvents(const QString& name, int events)
 }
 
 // Answers the next dialog after letting the test act on it.
-template <typename Dialog, typename Fn>
-void answerWith(int result, Fn act)
+template <typename Dialog, typename Fn> void answerWith(int result, Fn act)
 {
     setDialogAnswer([result, act](QDialog* dialog) {
         auto* typed = qobject_cast<Dialog*>(dialog);
@@ -113,7 +113,7 @@ void TestBtnWindow::menusFollowTheDescription()
 void TestBtnWindow::hiddenRowsKeepNumbersContiguous()
 {
     TestAppDir dir;
-    dir.write("DefaultProfile.bin", description(5, {1}));
+    dir.write("DefaultProfile.bin", description(5, { 1 }));
     KroBtnWindow panel(nullptr, &m_profile, 1.0);
     panel.resize(332, 440);
     panel.show();
@@ -239,7 +239,7 @@ void TestBtnWindow::bindingCopiesTheMacroEvents()
     dir.write("DefaultProfile.bin", description(5));
     registerMacroWithEvents("Five", 5);
     for (KeyInfo& entry : m_profile.buttons[4].keyInfo)
-        entry = {7, 7, 7};
+        entry = { 7, 7, 7 };
     KroBtnWindow panel(nullptr, &m_profile, 1.0);
     answerWith<KroMacroSelect>(QDialog::Accepted, [](KroMacroSelect* dialog) {
         QCOMPARE(dialog->selectedName(), QString());
@@ -286,8 +286,8 @@ void TestBtnWindow::bindingALongMacroKeepsTheFirst63AndTells()
     QVERIFY(registerMacro("Long") >= 0);
     KroMessageBox::setDefaultAnswer(QDialog::Accepted);
     KroBtnWindow panel(nullptr, &m_profile, 1.0);
-    answerWith<KroMacroSelect>(QDialog::Accepted,
-                               [](KroMacroSelect* dialog) { dialog->macroMenu()->actions().first()->trigger(); });
+    answerWith<KroMacroSelect>(
+        QDialog::Accepted, [](KroMacroSelect* dialog) { dialog->macroMenu()->actions().first()->trigger(); });
     panel.setSelection(0, GROUP_FRONT);
     panel.action(ButtonFun::Macro)->trigger();
     QCOMPARE(m_profile.buttons[0].KeyNumber, 63);
@@ -334,7 +334,7 @@ void TestBtnWindow::comboKeyDialogWritesNestedEvents()
     const ButtonInfo& button = m_profile.buttons[2];
     QCOMPARE(button.Fun, 7);
     QCOMPARE(panel.label(2)->text(), QStringLiteral("COMBO KEY"));
-    const int maps[6] = {225, 224, 4, 4, 224, 225};
+    const int maps[6] = { 225, 224, 4, 4, 224, 225 };
     for (int i = 0; i < 6; ++i)
         QCOMPARE(int(button.keyInfo[i].map), maps[i]);
 
@@ -406,6 +406,7 @@ void TestBtnWindow::sniperOpensAtCorrectedStep()
 void TestBtnWindow::screenshotWithMenuOpen()
 {
     TestAppDir dir(true);
+    buttonsCopySkin(dir.path());
     dir.write("DefaultProfile.bin", description(7));
     m_profile.buttons[0].Fun = 1;
     m_profile.buttons[1].Fun = 2;
@@ -427,6 +428,7 @@ void TestBtnWindow::screenshotWithMenuOpen()
     panel.mainMenu()->popup(host.mapToGlobal(QPoint(200, 60)));
     QTest::qWait(50);
     const QString out = QDir::tempPath() + "/buttons-panel.png";
+    // The menu is a window of its own: paint it over the panel where it popped up.
     QImage shot = host.grab().toImage();
     QPainter painter(&shot);
     painter.drawPixmap(panel.mainMenu()->geometry().topLeft() - host.geometry().topLeft(), panel.mainMenu()->grab());

@@ -17,7 +17,10 @@ QVector<int> codesOf(const QVector<MenuEntry>& layout)
 }
 
 // Feeds a set-1 key event the way the dialogs do: normalised first.
-void press(ComboKeyState& state, int scan, int flags = 0) { state.feed(dialogKeyCode(scan, flags), flags); }
+void press(ComboKeyState& state, int scan, int flags = 0)
+{
+    state.feed(dialogKeyCode(scan, flags), flags);
+}
 void release(ComboKeyState& state, int scan, int flags = 0)
 {
     state.feed(dialogKeyCode(scan, flags | KEY_FLAG_UP), flags | KEY_FLAG_UP);
@@ -44,12 +47,12 @@ private slots:
 void TestButtonModel::mainMenuFollowsDescriptionSwitches()
 {
     const QVector<int> all = codesOf(mainMenuLayout(true, true));
-    QCOMPARE(all, (QVector<int> {1, 2, 3, 4, 5, 0, 0, 0, 0, 0, 0, 200, 54, 16}));
-    QCOMPARE(codesOf(mainMenuLayout(false, true)), (QVector<int> {1, 2, 3, 4, 5, 0, 0, 0, 0, 0, 0, 54, 16}));
-    QCOMPARE(codesOf(mainMenuLayout(true, false)), (QVector<int> {1, 2, 3, 4, 5, 0, 0, 0, 0, 0, 0, 200, 16}));
+    QCOMPARE(all, (QVector<int> { 1, 2, 3, 4, 5, 0, 0, 0, 0, 0, 0, 200, 54, 16 }));
+    QCOMPARE(codesOf(mainMenuLayout(false, true)), (QVector<int> { 1, 2, 3, 4, 5, 0, 0, 0, 0, 0, 0, 54, 16 }));
+    QCOMPARE(codesOf(mainMenuLayout(true, false)), (QVector<int> { 1, 2, 3, 4, 5, 0, 0, 0, 0, 0, 0, 200, 16 }));
     // Sniper and the profile entries have handlers but no place in the attached menus.
-    for (SubMenu menu : {SubMenu::Basic, SubMenu::Windows, SubMenu::Advance, SubMenu::Media, SubMenu::Dpi,
-                         SubMenu::PollingRate}) {
+    for (SubMenu menu :
+        { SubMenu::Basic, SubMenu::Windows, SubMenu::Advance, SubMenu::Media, SubMenu::Dpi, SubMenu::PollingRate }) {
         QVERIFY(!subMenuCodes(menu).contains(ButtonFun::Sniper));
         QVERIFY(!subMenuCodes(menu).contains(57));
     }
@@ -67,7 +70,7 @@ void TestButtonModel::wheelCodesAreNamedOnlyOnTheWheelPair()
     QCOMPARE(slotLabelText(button, WHEEL_DOWN_SLOT), QStringLiteral("Scroll Down"));
     QCOMPARE(slotLabelText(button, 25), QString());
     // Codes without a name leave the label empty.
-    for (int code : {0, 8, 13, 56, 60, 61, 64, 199, 511}) {
+    for (int code : { 0, 8, 13, 56, 60, 61, 64, 199, 511 }) {
         button.Fun = code;
         QCOMPARE(slotLabelText(button, 0), QString());
     }
@@ -125,8 +128,8 @@ void TestButtonModel::fireTargetRoundTrip()
     QCOMPARE(int(fireTarget(0, 30)), 129);
     QCOMPARE(int(fireTarget(1, 0)), 130);
     QCOMPARE(int(fireTarget(2, 0)), 132);
-    QCOMPARE(int(fireTarget(FIRE_MODE_KEY, 30)), 4);  // A
-    QCOMPARE(int(fireTarget(FIRE_MODE_KEY, 0)), 0);   // no key, no usage
+    QCOMPARE(int(fireTarget(FIRE_MODE_KEY, 30)), 4); // A
+    QCOMPARE(int(fireTarget(FIRE_MODE_KEY, 0)), 0); // no key, no usage
     QCOMPARE(int(fireTarget(FIRE_MODE_KEY, 240)), 0); // mouse button codes have no usage
     int mode = -1;
     int key = -1;
@@ -176,10 +179,11 @@ void TestButtonModel::comboNestsPressesAndReleases()
 
     ButtonInfo button;
     for (KeyInfo& entry : button.keyInfo)
-        entry = {9, 9, 9};
+        entry = { 9, 9, 9 };
     button.KeyNumber = 17;
     state.writeTo(button);
-    const quint8 expected[6][3] = {{225, 5, 0x80}, {224, 5, 0x80}, {4, 5, 0x80}, {4, 5, 0}, {224, 5, 0}, {225, 5, 0}};
+    const quint8 expected[6][3]
+        = { { 225, 5, 0x80 }, { 224, 5, 0x80 }, { 4, 5, 0x80 }, { 4, 5, 0 }, { 224, 5, 0 }, { 225, 5, 0 } };
     for (int i = 0; i < 6; ++i) {
         QCOMPARE(int(button.keyInfo[i].map), int(expected[i][0]));
         QCOMPARE(int(button.keyInfo[i].L), int(expected[i][1]));
@@ -194,7 +198,7 @@ void TestButtonModel::comboRightCtrlStoresLeftUsage()
 {
     ComboKeyState state;
     press(state, 0x1D, KEY_FLAG_EXTENDED); // right Ctrl
-    press(state, 0x2E);                    // C
+    press(state, 0x2E); // C
     ButtonInfo button;
     state.writeTo(button);
     QCOMPARE(int(button.keyInfo[0].map), 224);
@@ -232,20 +236,21 @@ void TestButtonModel::gunRowsPerBullet()
     GunBullet bullet;
     bullet.vertical = 5;
     bullet.delay = 100;
-    QCOMPARE(gunRows({bullet}), (QVector<MacroEvent> {{1, 0, 1}, {129, 0, 1}, {2, 5, 0}, {6, 0, 10}}));
+    QCOMPARE(gunRows({ bullet }), (QVector<MacroEvent> { { 1, 0, 1 }, { 129, 0, 1 }, { 2, 5, 0 }, { 6, 0, 10 } }));
 
     bullet = GunBullet();
     bullet.vertical = -3;
     bullet.horizontal = -100;
     bullet.delay = 5; // below one unit: still a delay row of count 0
-    QCOMPARE(gunRows({bullet}),
-             (QVector<MacroEvent> {{1, 0, 1}, {129, 0, 1}, {2, 253, 0}, {2, 0, 156}, {6, 0, 0}}));
+    QCOMPARE(gunRows({ bullet }),
+        (QVector<MacroEvent> { { 1, 0, 1 }, { 129, 0, 1 }, { 2, 253, 0 }, { 2, 0, 156 }, { 6, 0, 0 } }));
 
     bullet = GunBullet();
     bullet.horizontal = 7;
     bullet.delay = 999;
-    QCOMPARE(gunRows({bullet, GunBullet()}),
-             (QVector<MacroEvent> {{1, 0, 1}, {129, 0, 1}, {2, 0, 7}, {6, 0, 99}, {1, 0, 1}, {129, 0, 1}, {6, 0, 10}}));
+    QCOMPARE(gunRows({ bullet, GunBullet() }),
+        (QVector<MacroEvent> {
+            { 1, 0, 1 }, { 129, 0, 1 }, { 2, 0, 7 }, { 6, 0, 99 }, { 1, 0, 1 }, { 129, 0, 1 }, { 6, 0, 10 } }));
 }
 
 QTEST_GUILESS_MAIN(TestButtonModel)
