@@ -1,0 +1,315 @@
+// Lighting panel: controls per effect, the colour dialog and the sleep settings.
+#include "panels/KroColorWindow.h"
+
+#include "panels/DefaultColorArea.h"
+#include "panels/KroColorArea.h"
+#include "panels/KroSlider.h"
+#include "panels/panelStyle.h"
+#include "store/deviceDescription.h"
+#include "store/settings.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDebug>
+#include <QEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace {
+KroColorWindow::ColorDialogHook g_dialogHook;
+
+void setSliderQuietly(KroSlider* slider, int value)
+{
+    const QSignalBlocker block(slider);
+    slider->setValue(value);
+}
+} // namespace
+
+void KroColorWindow::setColorDialogHook(ColorDialogHook hook)
+{
+    g_dialogHook = std::move(hook);
+}
+
+KroColorWindow::KroColorWindow(QWidget* parent, double scale)
+    : QWidget(parent)
+    , m_scale(scale)
+    , m_effectTitle(new QLabel(this))
+    , m_effectButton(new QPushButton(this))
+    , m_menu(new QMenu(this))
+    , m_brightTitle(new QLabel(this))
+    , m_brightSlider(new KroSlider(this))
+    , m_speedTitle(new QLabel(this))
+    , m_speedSlider(new KroSlider(this))
+    , m_colourTitle(new QLabel(this))
+    , m_swatch(new DefaultColorArea(this))
+    , m_sleepTitle(new QLabel(this))
+    , m_sleepSlider(new KroSlider(this))
+    , m_sleepLabel(new QLabel(this))
+    , m_lightOffBox(new QCheckBox(this))
+{
+    setObjectName("colorWindow");
+    setAttribute(Qt::WA_TranslucentBackground);
+    m_effectTitle->setObjectName("effectTitle");
+    m_effectButton->setObjectName("effectButton");
+    m_menu->setObjectName("effectMenu");
+    m_brightTitle->setObjectName("brightnessTitle");
+    m_brightSlider->setObjectName("brightnessSlider");
+    m_speedTitle->setObjectName("speedTitle");
+    m_speedSlider->setObjectName("speedSlider");
+    m_colourTitle->setObjectName("colorTitle");
+    m_swatch->setObjectName("colorSwatch");
+    m_sleepTitle->setObjectName("sleepTitleLabel");
+    m_sleepSlider->setObjectName("sleepSlider");
+    m_sleepLabel->setObjectName("sleepValueLabel");
+    m_lightOffBox->setObjectName("lightOffBox");
+
+    m_brightSlider->setRange(1, 3);
+    m_speedSlider->setRange(1, 5);
+    int sleepMin = 1, sleepMax = 9;
+    sleepRange(sleepMin, sleepMax);
+    sleepMin = qBound(0, sleepMin, 255);
+    m_sleepSlider->setRange(sleepMin, qBound(sleepMin, sleepMax, 255));
+    m_effectButton->setMenu(m_menu);
+
+    connect(m_brightSlider, &QSlider::valueChanged, this, &KroColorWindow::brightnessChanged);
+    connect(m_speedSlider, &QSlider::valueChanged, this, &KroColorWindow::speedChanged);
+    connect(m_sleepSlider, &QSlider::valueChanged, this, &KroColorWindow::sleepChanged);
+    for (KroSlider* s : { m_brightSlider, m_speedSlider, m_sleepSlider })
+        connect(s, &KroSlider::MouseChange, this, &KroColorWindow::slotSliderMouseChange);
+    connect(m_swatch, &DefaultColorArea::ClickedSignal, this, &KroColorWindow::color_clicked);
+    connect(m_lightOffBox, &QCheckBox::clicked, this, &KroColorWindow::checkbtn_clicked);
+
+    rebuildEffectMenu();
+    setScale(scale);
+    applyVisibility(0);
+    retranslate();
+}
+
+QAction* KroColorWindow::effectAction(int effect) const
+{
+    return effect >= 0 && effect < EFFECT_COUNT ? m_actions[effect] : nullptr;
+}
+
+int KroColorWindow::profileIndex() const
+{
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        if (m_profile == &currentConfig.profiles[i])
+            return i;
+    }
+    return -1;
+}
+
+LedModeInfo* KroColorWindow::currentEffect() const
+{
+    if (!m_profile || m_profile->LedMode >= LED_MODE_COUNT)
+        return nullptr;
+    return &m_profile->lighting[m_profile->LedMode];
+}
+
+void KroColorWindow::setProfile(ProfileData* profile)
+{
+    m_profile = profile;
+    refresh();
+    rebuildEffectMenu();
+    retranslate();
+}
+
+void KroColorWindow::refresh()
+{
+    if (!m_profile)
+        return;
+    applyVisibility(m_profile->LedMode);
+    if (const LedModeInfo* effect = currentEffect()) {
+        setSliderQuietly(m_brightSlider, int(qMin<quint32>(effect->bright, 255)));
+        setSliderQuietly(m_speedSlider, int(qMin<quint32>(effect->breath, 255)));
+        m_swatch->setColor(effect->RGB);
+    }
+    setSliderQuietly(m_sleepSlider, m_profile->LedSleepTime);
+    setSleepLabel(m_sleepSlider->value());
+    m_lightOffBox->setChecked(m_profile->LedMoveOFF == 0);
+}
+
+void KroColorWindow::rebuildEffectMenu()
+{
+    m_menu->clear();
+    for (QAction*& action : m_actions) {
+        delete action;
+        action = nullptr;
+    }
+    for (int i = 0; i < EFFECT_COUNT; ++i) {
+        m_actions[i] = new QAction(tr(effectName(i)), this);
+        m_actions[i]->setObjectName(QStringLiteral("effectAction%1").arg(i));
+        connect(m_actions[i], &QAction::triggered, this, [this, i] { chooseEffect(i); });
+    }
+    for (int effect : EFFECT_MENU_ORDER)
+        m_menu->addAction(m_actions[effect]);
+}
+
+void KroColorWindow::applyVisibility(int effect)
+{
+    const int controls = effectControls(effect);
+    if (controls < 0)
+        return;
+    const bool speedOnTop = controls & EFFECT_SPEED_ON_TOP;
+    const double s = m_scale;
+    placeScaled(m_brightTitle, 30, speedOnTop ? 137 : 78, 201, 18, s);
+    placeScaled(m_brightSlider, 30, speedOnTop ? 156 : 97, 228, 25, s);
+    placeScaled(m_speedTitle, 30, speedOnTop ? 78 : 137, 201, 18, s);
+    placeScaled(m_speedSlider, 30, speedOnTop ? 97 : 156, 228, 25, s);
+    const bool bright = controls & EFFECT_BRIGHTNESS;
+    const bool speed = controls & EFFECT_SPEED;
+    const bool colour = controls & EFFECT_COLOUR;
+    m_brightTitle->setVisible(bright);
+    m_brightSlider->setVisible(bright);
+    m_speedTitle->setVisible(speed);
+    m_speedSlider->setVisible(speed);
+    m_colourTitle->setVisible(colour);
+    m_swatch->setVisible(colour);
+    m_effectButton->setText(tr(effectName(effect)));
+}
+
+void KroColorWindow::chooseEffect(int effect)
+{
+    if (!m_profile || effect < 0 || effect >= EFFECT_COUNT)
+        return;
+    applyVisibility(effect);
+    m_profile->LedMode = quint8(effect);
+    const LedModeInfo& info = m_profile->lighting[effect];
+    setSliderQuietly(m_brightSlider, int(qMin<quint32>(info.bright, 255)));
+    setSliderQuietly(m_speedSlider, int(qMin<quint32>(info.breath, 255)));
+    m_swatch->setColor(info.RGB);
+    trace("EffectMenuFunction", info.RGB);
+}
+
+void KroColorWindow::trace(const char* what, const QColor& colour) const
+{
+    qDebug("%s iProfile=%d i=%d r=%d g=%d b=%d", what, profileIndex(), m_profile ? m_profile->LedMode : -1,
+        colour.red(), colour.green(), colour.blue());
+}
+
+void KroColorWindow::brightnessChanged(int value)
+{
+    if (LedModeInfo* effect = currentEffect())
+        effect->bright = quint32(value);
+}
+
+void KroColorWindow::speedChanged(int value)
+{
+    if (LedModeInfo* effect = currentEffect())
+        effect->breath = quint32(value);
+}
+
+void KroColorWindow::sleepChanged(int value)
+{
+    if (m_profile)
+        m_profile->LedSleepTime = quint8(qBound(0, value, 255));
+    setSleepLabel(value);
+}
+
+void KroColorWindow::setSleepLabel(int minutes)
+{
+    m_sleepLabel->setText(QString::number(minutes) + tr(" MINUTE"));
+}
+
+void KroColorWindow::slotSliderMouseChange() { }
+
+void KroColorWindow::slotSendLedState(const QColor& color)
+{
+    LedModeInfo* effect = currentEffect();
+    if (!effect || !color.isValid())
+        return;
+    effect->RGB = color.toRgb();
+    trace("slotSendLedState", color);
+}
+
+void KroColorWindow::slotApplyColor(const QColor& color)
+{
+    // APPLY of the dialog keeps the colour without closing it.
+    slotSendLedState(color);
+    if (const LedModeInfo* effect = currentEffect())
+        m_swatch->setColor(effect->RGB);
+}
+
+void KroColorWindow::color_clicked()
+{
+    LedModeInfo* effect = currentEffect();
+    if (!effect)
+        return;
+    KroColorArea dialog(this, m_scale);
+    dialog.setColor(effect->RGB.isValid() ? effect->RGB : QColor(Qt::red));
+    connect(&dialog, &KroColorArea::ApplyColor, this, &KroColorWindow::slotApplyColor);
+    const int result = g_dialogHook ? g_dialogHook(&dialog) : dialog.exec();
+    // The profile may have been replaced while the dialog was open; look the effect up again.
+    effect = currentEffect();
+    if (result == QDialog::Accepted && effect) {
+        effect->RGB = dialog.color().toRgb();
+        m_swatch->setColor(effect->RGB);
+    }
+}
+
+void KroColorWindow::checkbtn_clicked()
+{
+    if (m_profile)
+        m_profile->LedMoveOFF = m_lightOffBox->isChecked() ? 0 : 255;
+}
+
+void KroColorWindow::retranslate()
+{
+    m_effectTitle->setText(tr("EFFECT"));
+    m_brightTitle->setText(tr("BRIGHTNESS"));
+    m_speedTitle->setText(tr("SPEED"));
+    m_colourTitle->setText(tr("COLOR"));
+    m_sleepTitle->setText(tr("SLEEP TIME"));
+    m_lightOffBox->setText(tr("MOVE TO LIGHT OFF"));
+    setSleepLabel(m_sleepSlider->value());
+    for (int i = 0; i < EFFECT_COUNT; ++i) {
+        if (m_actions[i])
+            m_actions[i]->setText(tr(effectName(i)));
+    }
+    if (m_profile && effectName(m_profile->LedMode))
+        m_effectButton->setText(tr(effectName(m_profile->LedMode)));
+}
+
+void KroColorWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void KroColorWindow::setScale(double scale)
+{
+    m_scale = scale;
+    const QColor accent = panelAccent();
+    setStyleSheet(panelStyleSheet(scale, accent)
+        + QStringLiteral("QPushButton{color:white;background:rgb(40,40,40);border:1px solid rgb(%1,%2,%3);"
+                         "border-radius:3px;}QPushButton::menu-indicator{image:none;width:0px;}")
+              .arg(accent.red())
+              .arg(accent.green())
+              .arg(accent.blue()));
+    const QString sliderStyle = sliderStyleSheet(scale, accent);
+    for (KroSlider* s : { m_brightSlider, m_speedSlider, m_sleepSlider })
+        s->setStyleSheet(sliderStyle);
+    m_menu->setStyleSheet(menuStyleSheet(accent));
+    const QFont font = panelFont(scale);
+    for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        w->setFont(font);
+    m_menu->setFont(font);
+    m_menu->setFixedWidth(int(175 * scale));
+    placeScaled(m_effectTitle, 30, 20, 201, 18, scale);
+    placeScaled(m_effectButton, 30, 40, 175, 25, scale);
+    placeScaled(m_colourTitle, 30, 196, 201, 18, scale);
+    placeScaled(m_swatch, 30, 216, 60, 30, scale);
+    placeScaled(m_sleepTitle, 30, 300, 201, 18, scale);
+    placeScaled(m_sleepSlider, 30, 320, 228, 25, scale);
+    placeScaled(m_sleepLabel, 265, 323, 100, 18, scale);
+    if (showSleep() != 0) {
+        placeScaled(m_lightOffBox, 30, 360, 200, 25, scale);
+    } else {
+        m_lightOffBox->setGeometry(QRect());
+        m_lightOffBox->hide();
+    }
+    applyVisibility(m_profile ? m_profile->LedMode : 0);
+}

@@ -1,0 +1,78 @@
+// The lighting panel: effect, brightness, speed and colour of one profile, its sleep time and
+// "MOVE TO LIGHT OFF". It edits that profile of currentConfig directly.
+#pragma once
+
+#include "panels/lightingEffects.h"
+#include "store/MouseConfig.h"
+
+#include <QColor>
+#include <QWidget>
+#include <functional>
+
+class DefaultColorArea;
+class KroColorArea;
+class KroSlider;
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+class KroColorWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit KroColorWindow(QWidget* parent = nullptr, double scale = 1.0);
+
+    // The profile to show and edit (the active one, or the first for the product "7450").
+    void setProfile(ProfileData* profile);
+    ProfileData* profile() const { return m_profile; }
+    void retranslate();
+    void setScale(double scale);
+
+    QMenu* effectMenu() const { return m_menu; }
+    QAction* effectAction(int effect) const;
+
+    // Replaces exec() of the colour dialog (tests): gets the dialog, returns the dialog result.
+    using ColorDialogHook = std::function<int(KroColorArea*)>;
+    static void setColorDialogHook(ColorDialogHook hook);
+
+public slots:
+    void slotSliderMouseChange();
+    void slotSendLedState(const QColor& color);
+    void slotApplyColor(const QColor& color);
+    void color_clicked();
+    void checkbtn_clicked();
+    void chooseEffect(int effect);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void rebuildEffectMenu();
+    void applyVisibility(int effect);
+    void refresh();
+    void setSleepLabel(int minutes);
+    void brightnessChanged(int value);
+    void speedChanged(int value);
+    void sleepChanged(int value);
+    LedModeInfo* currentEffect() const;
+    int profileIndex() const;
+    void trace(const char* what, const QColor& colour) const;
+
+    ProfileData* m_profile = nullptr;
+    double m_scale = 1.0;
+    QLabel* m_effectTitle;
+    QPushButton* m_effectButton;
+    QMenu* m_menu;
+    QAction* m_actions[EFFECT_COUNT] = {};
+    QLabel* m_brightTitle;
+    KroSlider* m_brightSlider;
+    QLabel* m_speedTitle;
+    KroSlider* m_speedSlider;
+    QLabel* m_colourTitle;
+    DefaultColorArea* m_swatch;
+    QLabel* m_sleepTitle;
+    KroSlider* m_sleepSlider;
+    QLabel* m_sleepLabel;
+    QCheckBox* m_lightOffBox;
+};
