@@ -4,6 +4,7 @@
 
 #include "device/HidBackend.h"
 #include "device/hidDevices.h"
+#include "platform/DeviceWatcher.h"
 #include "store/appContext.h"
 
 #include <QtTest>
@@ -142,6 +143,50 @@ private slots:
         QVERIFY(hidReadTimeout(dongleControl, report, 33, 500) > 0);
         QCOMPARE(int(report[3]), 0x49);
         QCOMPARE(hidReadTimeout(dongleControl, report, 33, 0), 0);
+    }
+
+    void environmentSelectsTheVirtualMouseAndItsFrameLog()
+    {
+        m_dir->write("DefaultProfile.bin", "[PROFILE]\nvid2=4660\npid2=22136\n");
+        const QString log = m_dir->file("frames.log");
+        qputenv("MOUSECFG_DEVICE", "virtual-cable");
+        qputenv("MOUSECFG_FRAME_LOG", log.toLocal8Bit());
+        auto previous = setHidBackend(nullptr);
+        QVERIFY(installBackendFromEnvironment());
+        std::shared_ptr<VirtualMouse> mouse = installedVirtualMouse();
+        QVERIFY(mouse);
+        QVERIFY(mouse->isPlugged(VirtualMouse::Cable));
+        QVERIFY(!mouse->isPlugged(VirtualMouse::Receiver));
+        QCOMPARE(mouse->ids().cableVid, quint16(0x1234));
+        buildDeviceTable();
+        enumerateDevices();
+        openDevicesByName(QString::fromUtf8(deviceTable[0].name));
+        QVERIFY(cableControl);
+        const quint8 status[33] = { 0x05, 0x24, 0xFA, 0x48 };
+        QCOMPARE(hidWrite(cableControl, status, 33), 33);
+        closeDevices();
+        QFile file(log);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith("> 05 24 fa 48 00"));
+
+        qputenv("MOUSECFG_DEVICE", "hardware");
+        QVERIFY(!installBackendFromEnvironment());
+        QVERIFY(installedVirtualMouse()); // nothing was replaced
+        qunsetenv("MOUSECFG_DEVICE");
+        qunsetenv("MOUSECFG_FRAME_LOG");
+        setHidBackend(std::move(previous));
+    }
+
+    void hidIdsOfUdev()
+    {
+        quint16 vid = 0;
+        quint16 pid = 0;
+        QVERIFY(DeviceWatcher::parseHidId("0003:0000248A:0000FA02", &vid, &pid));
+        QCOMPARE(vid, quint16(0x248A));
+        QCOMPARE(pid, quint16(0xFA02));
+        QVERIFY(!DeviceWatcher::parseHidId("0003:0000248A", &vid, &pid));
+        QVERIFY(!DeviceWatcher::parseHidId("0003:0001248A:0000FA02", &vid, &pid));
+        QVERIFY(!DeviceWatcher::parseHidId("0003:zz:0000FA02", &vid, &pid));
     }
 
     void windowsPathsAreClassified_data()
