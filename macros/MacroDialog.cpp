@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QDebug>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QIntValidator>
@@ -334,6 +335,21 @@ void MacroDialog::paintEvent(QPaintEvent* event)
     QWidget::paintEvent(event);
     QPainter p(this);
     p.fillRect(rect(), QColor(20, 20, 20, 235));
+}
+
+// The main window resizes the page when the display scale changes, and installing a translator
+// sends a language change: both keep the page in step without the window calling in.
+void MacroDialog::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placeWidgets();
+}
+
+void MacroDialog::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslateTexts();
 }
 
 void MacroDialog::connectNotify(const QMetaMethod& signal)

@@ -72,6 +72,8 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void connectNotify(const QMetaMethod& signal) override;
 
 private slots:
