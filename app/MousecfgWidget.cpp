@@ -11,6 +11,7 @@
 #include "app/widgets/KroPushButton.h"
 #include "device/KroGetBatteryThread.h"
 #include "device/hidDevices.h"
+#include "platform/DeviceWatcher.h"
 #include "platform/PointerSpeed.h"
 #include "store/MouseConfig.h"
 #include "store/appContext.h"
@@ -61,6 +62,8 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     if (!background.isNull())
         setMask(background.mask());
 
+    m_watcher = new DeviceWatcher(this);
+    startHotplug(*m_watcher, *this);
     setMainWindowObject(this);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
 
@@ -386,8 +389,7 @@ void MousecfgWidget::showFrontView(bool front)
     m_frontButton->setState(front ? 1 : 0);
     m_sideButton->setState(front ? 0 : 1);
     showPageWidgets();
-    if (m_buttonPanel)
-        QMetaObject::invokeMethod(m_buttonPanel, "setFrontView", Q_ARG(bool, front));
+    selectButtonInPanel(front ? 0 : SIDE_PAGE_FIRST);
 }
 
 void MousecfgWidget::slotGotoMacro(quint8 iBtn)

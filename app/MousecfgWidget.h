@@ -36,6 +36,7 @@ class TrayController;
 
 constexpr int PAGE_COUNT = 4;
 constexpr int MARKER_COUNT = 20;
+constexpr int SIDE_PAGE_FIRST = 100; // selectButtonInPanel: first button of the side page
 
 class MousecfgWidget : public QWidget, public ProfileHost, public DeviceEvents {
     Q_OBJECT

@@ -4,8 +4,16 @@
 
 #include "app/KroProcessDialog.h"
 #include "app/widgets/KroPushButton.h"
+#include "buttons/KroBtnWindow.h"
+#include "buttons/KroGunsetDialog.h"
+#include "buttons/buttonFunctions.h"
 #include "device/KroProcessThread.h"
 #include "device/transaction.h"
+#include "macros/MacroDialog.h"
+#include "panels/KroDPIWindow.h"
+#include "panels/KroPointSpeed.h"
+#include "panels/KroReportRate.h"
+#include "panels/panelLinks.h"
 #include "store/MouseConfig.h"
 #include "store/appContext.h"
 #include "store/deviceDescription.h"
@@ -15,27 +23,93 @@
 
 void MousecfgWidget::createPanels()
 {
+    const double f = scaleFactor();
     m_buttonArea = new QScrollArea(this);
     m_buttonArea->setObjectName(QStringLiteral("buttonArea"));
     m_buttonArea->setFrameShape(QFrame::NoFrame);
     m_buttonArea->setStyleSheet(QStringLiteral("QScrollArea{background:transparent;}"));
     m_buttonArea->viewport()->setAutoFillBackground(false);
+    m_buttonPanel = new KroBtnWindow(m_buttonArea, &currentConfig.current(), f);
+    m_buttonPanel->setObjectName(QStringLiteral("buttonPanel"));
+    m_buttonArea->setWidget(m_buttonPanel);
     m_places.append({ m_buttonArea, QRect(285, 90, 332, 442) });
+
+    m_dpiPanel = new KroDPIWindow(this, f);
+    m_dpiPanel->setObjectName(QStringLiteral("dpiPanel"));
+    m_places.append({ m_dpiPanel, QRect(285, 90, 456, 460) });
+    m_speedPanel = new KroPointSpeed(this, f);
+    m_speedPanel->setObjectName(QStringLiteral("pointSpeedPanel"));
+    m_places.append({ m_speedPanel, QRect(746, 185, 229, 366) });
+    m_ratePanel = new KroReportRate(this, f);
+    m_ratePanel->setObjectName(QStringLiteral("reportRatePanel"));
+    m_places.append({ m_ratePanel, QRect(746, 90, 229, 90) });
+    m_macroPanel = new MacroDialog(this);
+    m_macroPanel->setObjectName(QStringLiteral("macroPanel"));
+    m_places.append({ m_macroPanel, QRect(285, 90, 665, 467) });
 }
 
-void MousecfgWidget::connectPanels() { }
+void MousecfgWidget::connectPanels()
+{
+    auto* buttons = static_cast<KroBtnWindow*>(m_buttonPanel);
+    connect(buttons, &KroBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
+    connect(buttons, &KroBtnWindow::GotoMacroTab, this, &MousecfgWidget::slotGotoMacro);
+    connect(buttons, &KroBtnWindow::PopOneClickBox, this, &MousecfgWidget::slotPopOneClickBox);
+
+    auto* rate = static_cast<KroReportRate*>(m_ratePanel);
+    auto* speed = static_cast<KroPointSpeed*>(m_speedPanel);
+    connect(rate, &KroReportRate::RefreshLift, this, &MousecfgWidget::slotLiftChange);
+    connect(speed, &KroPointSpeed::RefreshLift, this, &MousecfgWidget::slotLiftChange);
+    linkLiftControls(rate, speed);
+
+    auto* macros = static_cast<MacroDialog*>(m_macroPanel);
+    connect(macros, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
+    connect(macros, &MacroDialog::GunSetSignal, this, [this, macros] {
+        KroGunsetDialog dialog(this);
+        if (dialog.exec() == QDialog::Accepted)
+            macros->addGunSetMacro(dialog.name(), dialog.events());
+    });
+}
 
 void MousecfgWidget::refreshPanels()
 {
+    const int slot = currentConfig.ProfileID < PROFILE_COUNT ? currentConfig.ProfileID : 0;
     for (int i = 0; i < PROFILE_COUNT; ++i)
-        m_slotIndicators[i]->setState(i == currentConfig.ProfileID ? 1 : 0);
+        m_slotIndicators[i]->setState(i == slot ? 1 : 0);
+    ProfileData& profile = currentConfig.current();
+    if (m_buttonPanel)
+        static_cast<KroBtnWindow*>(m_buttonPanel)->setProfile(&profile);
+    if (m_speedPanel)
+        static_cast<KroPointSpeed*>(m_speedPanel)
+            ->loadSettings(&profile, currentConfig.Sync, currentConfig.LiftHigh, currentConfig.AngleValue,
+                currentConfig.Jitter, currentConfig.Debounce, currentConfig.Wake, currentConfig.SensorMode);
+    if (m_ratePanel)
+        static_cast<KroReportRate*>(m_ratePanel)->loadProfile(profile, currentConfig.LiftHigh);
+    if (m_dpiPanel)
+        static_cast<KroDPIWindow*>(m_dpiPanel)->loadProfile(profile, sensorModel());
 }
 
-void MousecfgWidget::gatherPanels() { }
+void MousecfgWidget::gatherPanels()
+{
+    if (m_dpiPanel)
+        static_cast<KroDPIWindow*>(m_dpiPanel)->applyTo(currentConfig);
+    if (m_speedPanel)
+        static_cast<KroPointSpeed*>(m_speedPanel)->applyTo(currentConfig);
+    if (m_ratePanel)
+        static_cast<KroReportRate*>(m_ratePanel)->applyTo(currentConfig);
+}
 
+// index 0..19: a front marker; SIDE_PAGE_FIRST: the side page; -1 / -2: scroll up / down.
 void MousecfgWidget::selectButtonInPanel(int index)
 {
-    Q_UNUSED(index);
+    if (!m_buttonPanel)
+        return;
+    auto* buttons = static_cast<KroBtnWindow*>(m_buttonPanel);
+    if (index == SIDE_PAGE_FIRST)
+        buttons->setSelection(0, GROUP_SIDE);
+    else if (index >= 0)
+        buttons->setSelection(quint8(index), GROUP_FRONT);
+    else
+        buttons->setSelection(quint8(-index - 1), GROUP_WHEEL);
 }
 
 int MousecfgWidget::runApplyTransaction(bool gatherPanels, bool fullSend)

@@ -11,6 +11,8 @@
 #include "app/widgets/skinStyle.h"
 #include "device/KroGetBatteryThread.h"
 #include "device/hidDevices.h"
+#include "panels/KroDPIWindow.h"
+#include "panels/KroReportRate.h"
 #include "platform/Launcher.h"
 #include "platform/Notice.h"
 #include "platform/PointerSpeed.h"
@@ -84,7 +86,7 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
     ProfileData& profile = currentConfig.current();
     profile.dpi = iDPI;
     if (m_dpiPanel)
-        QMetaObject::invokeMethod(m_dpiPanel, "setActiveStage", Q_ARG(int, iDPI));
+        static_cast<KroDPIWindow*>(m_dpiPanel)->setActiveStage(iDPI);
     setProfileDpi(currentConfig.profileNames[currentConfig.ProfileID % PROFILE_COUNT], iDPI);
     const int dpi = dpiFromRaw(int(profile.stages[iDPI].xy), sensorModel());
     showOsd(tr("DPI") + QStringLiteral(" %1:%2").arg(iDPI + 1).arg(dpi));
@@ -94,7 +96,7 @@ void MousecfgWidget::slotRefreshRate(quint8 iRate)
 {
     currentConfig.current().pollrate = iRate;
     if (m_ratePanel)
-        QMetaObject::invokeMethod(m_ratePanel, "setRate", Q_ARG(int, iRate));
+        static_cast<KroReportRate*>(m_ratePanel)->loadProfile(currentConfig.current(), currentConfig.LiftHigh);
     QString text;
     switch (iRate) {
     case 8:
