@@ -1,6 +1,7 @@
 // One DPI stage row and its labels in dots per inch.
 #include "panels/KroSingleDPI.h"
 
+#include "app/widgets/KroLabel.h"
 #include "panels/KroTwoBarSlider.h"
 #include "panels/dpiRanges.h"
 #include "panels/panelStyle.h"
@@ -10,7 +11,6 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -23,7 +23,7 @@ KroSingleDPI::KroSingleDPI(quint8 iStage, QWidget* parent, double scale)
     , m_slider(new KroTwoBarSlider(this, scale))
     , m_xLabel(new QLabel(this))
     , m_yLabel(new QLabel(this))
-    , m_dpiLabel(new QLabel(this))
+    , m_dpiLabel(new KroLabel(this))
     , m_minLabel(new QLabel(this))
     , m_maxLabel(new QLabel(this))
 {
@@ -43,7 +43,8 @@ KroSingleDPI::KroSingleDPI(quint8 iStage, QWidget* parent, double scale)
     m_maxLabel->setObjectName("maxLabel");
     m_minLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_maxLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_dpiLabel->installEventFilter(this);
+    m_dpiLabel->setCursor(Qt::PointingHandCursor);
+    connect(m_dpiLabel, &KroLabel::EnterSignal, this, &KroSingleDPI::slotLabelClick);
 
     connect(m_slider, &KroTwoBarSlider::SliderChangedSignal, this, &KroSingleDPI::onSliderChanged);
     connect(m_linkBox, &QCheckBox::stateChanged, this, &KroSingleDPI::onStateChanged);
@@ -120,15 +121,10 @@ void KroSingleDPI::onEnableChanged(int state)
     emit EnableSignal(m_used, m_stage);
 }
 
-bool KroSingleDPI::eventFilter(QObject* watched, QEvent* event)
+void KroSingleDPI::slotLabelClick(KroLabel* label)
 {
-    // A click on the stage's DPI text selects the stage, like its button.
-    if (watched == m_dpiLabel && event->type() == QEvent::MouseButtonPress
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (label == m_dpiLabel)
         emit MouseinSignal(m_stage);
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 QAbstractButton* KroSingleDPI::stageButton() const
@@ -145,7 +141,7 @@ void KroSingleDPI::setActive(bool bActive)
 void KroSingleDPI::applyTextColour()
 {
     const QString style = colourStyle(m_active ? panelAccent() : panelTextColour());
-    for (QLabel* label : { m_xLabel, m_yLabel, m_dpiLabel })
+    for (QLabel* label : { m_xLabel, m_yLabel, static_cast<QLabel*>(m_dpiLabel) })
         label->setStyleSheet(style);
 }
 

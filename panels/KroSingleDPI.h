@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+class KroLabel;
 class KroTwoBarSlider;
 class QAbstractButton;
 class QCheckBox;
@@ -44,9 +45,8 @@ public slots:
     void onStateChanged(int state);
     void onSliderChanged(int x, int y);
     void onEnableChanged(int state);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // A click on the stage's DPI text selects the stage, like its button.
+    void slotLabelClick(KroLabel* label);
 
 private:
     void updateLabels();
@@ -68,7 +68,7 @@ private:
     KroTwoBarSlider* m_slider;
     QLabel* m_xLabel;
     QLabel* m_yLabel;
-    QLabel* m_dpiLabel;
+    KroLabel* m_dpiLabel;
     QLabel* m_minLabel;
     QLabel* m_maxLabel;
 };

@@ -186,6 +186,11 @@ private slots:
         QCOMPARE(currentConfig.profiles[2].dpi, quint8(1));
         QCOMPARE(currentConfig.profiles[2].stages[6].used, quint8(1));
 
+        QTest::mouseClick(page.row(5)->findChild<QLabel*>("dpiLabel"), Qt::LeftButton);
+        QCOMPARE(page.profileData().dpi, quint8(5));
+        QVERIFY(page.row(5)->stageButton()->isChecked());
+        page.row(4)->stageButton()->click();
+
         page.applyTo(currentConfig);
         QCOMPARE(currentConfig.profiles[2].dpi, quint8(4));
         QCOMPARE(currentConfig.profiles[2].stages[6].used, quint8(0));
