@@ -172,7 +172,9 @@ private:
     bool m_gone = false;
 };
 
-std::unique_ptr<HidBackend> g_backend;
+// Never destroyed: a handle still open at exit keeps its pump thread running until the process ends,
+// and that thread must not find the backend gone.
+std::unique_ptr<HidBackend>& g_backend = *new std::unique_ptr<HidBackend>;
 
 } // namespace
 
