@@ -293,6 +293,7 @@ private slots:
     {
         TestAppDir dir;
         writePanelsSetup(dir, 3389, "M1", "DPICount=6\nButtonCount=0\nMouseDpi=0\n");
+        copyPanelsSkin(dir);
         QWidget back;
         back.setStyleSheet("background:rgb(20,20,20);");
         back.resize(456, 460);

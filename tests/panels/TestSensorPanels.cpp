@@ -251,6 +251,7 @@ private slots:
     {
         TestAppDir dir;
         writePanelsSetup(dir, 3389, "M1", "SyncMode=1\n");
+        copyPanelsSkin(dir);
         QWidget back;
         back.setStyleSheet("background:rgb(20,20,20);");
         back.resize(229, 460);

@@ -5,6 +5,8 @@
 #include "support/TestAppDir.h"
 
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 
 // Writes DefaultProfile.bin with the given extra PROFILE lines and Configs/Config.ini with the
 // sensor model and product name.
@@ -37,4 +39,14 @@ inline ProfileData panelsTestProfile()
         p.lighting[m].breath = 3;
     }
     return p;
+}
+
+// Copies skin pictures of a built installation (MOUSECFG_BIN_DIR) into the test directory, when
+// there are any, so screenshots show the real skin.
+inline void copyPanelsSkin(const TestAppDir& dir)
+{
+    const QString bin = QString::fromLocal8Bit(qgetenv("MOUSECFG_BIN_DIR"));
+    QDir().mkpath(dir.file("skin"));
+    for (const char* name : { "DPI-ON.png", "DPI-OFF.png", "rate.png" })
+        QFile::copy(bin + "/skin/" + name, dir.file(QStringLiteral("skin/") + name));
 }
