@@ -56,24 +56,24 @@ KroFireKeyWindow::KroFireKeyWindow(QWidget* parent)
     for (int i = 0; i < 4; ++i) {
         m_modes[i] = new QCheckBox(this);
         m_modes[i]->setObjectName(QLatin1String(MODE_OBJECT_NAMES[i]));
-        m_modes[i]->setStyleSheet(QStringLiteral("color: white;"));
+        m_modes[i]->setStyleSheet(checkBoxStyle());
         m_modes[i]->setFocusPolicy(Qt::NoFocus);
-        m_modes[i]->setGeometry(scaled(30 + 90 * i), scaled(55), scaled(90), scaled(24));
+        m_modes[i]->setGeometry(scaled(60 + 150 * (i % 2)), scaled(50 + 28 * (i / 2)), scaled(150), scaled(24));
         connect(m_modes[i], &QCheckBox::clicked, this, &KroFireKeyWindow::checkbtn_clicked);
         connect(m_modes[i], &QCheckBox::stateChanged, this, &KroFireKeyWindow::onStateChanged);
     }
     m_modes[0]->setChecked(true);
     m_keyLabel = makeLabel(QStringLiteral("keyLabel"));
-    m_keyLabel->setGeometry(scaled(100), scaled(90), scaled(200), scaled(30));
+    m_keyLabel->setGeometry(scaled(100), scaled(112), scaled(200), scaled(30));
     m_keyLabel->setStyleSheet(EDIT_STYLE);
     m_timesCaption = makeLabel(QStringLiteral("timesCaption"), Qt::AlignRight | Qt::AlignVCenter);
-    m_timesCaption->setGeometry(scaled(20), scaled(135), scaled(90), scaled(24));
+    m_timesCaption->setGeometry(scaled(20), scaled(155), scaled(90), scaled(24));
     m_times = makeNumberEdit(this, QStringLiteral("timesEdit"), QString::number(FIRE_DEFAULT_TIMES));
-    m_times->setGeometry(scaled(120), scaled(135), scaled(60), scaled(24));
+    m_times->setGeometry(scaled(120), scaled(155), scaled(60), scaled(24));
     m_delayCaption = makeLabel(QStringLiteral("delayCaption"), Qt::AlignRight | Qt::AlignVCenter);
-    m_delayCaption->setGeometry(scaled(190), scaled(135), scaled(110), scaled(24));
+    m_delayCaption->setGeometry(scaled(190), scaled(155), scaled(110), scaled(24));
     m_delay = makeNumberEdit(this, QStringLiteral("delayEdit"), QStringLiteral("100"));
-    m_delay->setGeometry(scaled(310), scaled(135), scaled(60), scaled(24));
+    m_delay->setGeometry(scaled(310), scaled(155), scaled(60), scaled(24));
     for (QLineEdit* edit : { m_times, m_delay }) {
         connect(edit, &QLineEdit::textChanged, this, &KroFireKeyWindow::OnEditDataChanged);
         connect(edit, &QLineEdit::returnPressed, this, &KroFireKeyWindow::onEditReturn);

@@ -24,7 +24,7 @@ const char* const ROW_CAPTIONS[] = {
     QT_TRANSLATE_NOOP("KroGunsetDialog", "HORIZONTAL"),
     QT_TRANSLATE_NOOP("KroGunsetDialog", "DELAY(MS)"),
 };
-const int ROW_Y[] = { 195, 230, 265 };
+const int ROW_Y[] = { 215, 250, 285 };
 const QString FIELD_STYLE = QStringLiteral("color: white; background: rgb(30, 30, 30); border: 1px solid gray;");
 
 } // namespace
@@ -63,7 +63,7 @@ KroGunsetDialog::KroGunsetDialog(QWidget* parent)
 
     for (int row = 0; row < 3; ++row) {
         m_rowCaptions[row] = makeLabel(QStringLiteral("rowCaption%1").arg(row), Qt::AlignRight | Qt::AlignVCenter);
-        m_rowCaptions[row]->setGeometry(scaled(10), scaled(ROW_Y[row]), scaled(140), scaled(26));
+        m_rowCaptions[row]->setGeometry(scaled(5), scaled(ROW_Y[row]), scaled(125), scaled(26));
     }
     for (int i = 0; i < GUN_BULLETS; ++i) {
         const int x = COLUMN_X + COLUMN_PITCH * i - 25;
@@ -75,7 +75,7 @@ KroGunsetDialog::KroGunsetDialog(QWidget* parent)
             = makeSpin(QStringLiteral("delay%1").arg(i), GUN_DELAY_MIN, GUN_DELAY_MAX, GUN_DELAY_DEFAULT, x, ROW_Y[2]);
     }
     setBulletCount(GUN_BULLETS);
-    placeAnswerButtons(340);
+    placeAnswerButtons(345);
     retranslate();
 }
 
@@ -165,9 +165,10 @@ void KroGunsetDialog::paintEvent(QPaintEvent* event)
     KroSkinDialog::paintEvent(event);
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // The slider mark sits under the last bullet in use.
     if (!m_sliderImage.isNull()) {
         painter.drawPixmap(
-            QRect(scaled(COLUMN_X - 20), scaled(150), scaled(COLUMN_PITCH * (GUN_BULLETS - 1) + 49), scaled(20)),
+            QRect(scaled(COLUMN_X + COLUMN_PITCH * (m_count - 1) - 3), scaled(185), scaled(16), scaled(24)),
             m_sliderImage);
     }
     for (int i = 0; i < m_count; ++i) {

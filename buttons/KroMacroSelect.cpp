@@ -26,16 +26,6 @@ constexpr int LOOP_MAX = 255;
 const QString EDIT_STYLE = QStringLiteral("color: white; background: rgb(30, 30, 30); border: 1px solid gray;");
 const QString ERROR_STYLE = QStringLiteral("color: white; background: rgb(30, 30, 30); border: 1px solid red;");
 
-QString checkBoxStyle()
-{
-    return QStringLiteral("QCheckBox{color: white; background: transparent;}"
-                          "QCheckBox::indicator{width: %1px; height: %1px;}"
-                          "QCheckBox::indicator:unchecked{image: url(%2);}"
-                          "QCheckBox::indicator:checked{image: url(%3);}")
-        .arg(scaled(16))
-        .arg(skinFile(QStringLiteral("/skin/checkbox2-1.png")), skinFile(QStringLiteral("/skin/checkbox2-2.png")));
-}
-
 } // namespace
 
 KroMacroSelect::KroMacroSelect(QWidget* parent, const QString& title, const QString& name, int loopCount, int mode)

@@ -63,6 +63,16 @@ QLabel* KroSkinDialog::makeLabel(const QString& objectName, Qt::Alignment alignm
     return label;
 }
 
+QString KroSkinDialog::checkBoxStyle()
+{
+    return QStringLiteral("QCheckBox{color: white; background: transparent;}"
+                          "QCheckBox::indicator{width: %1px; height: %1px;}"
+                          "QCheckBox::indicator:unchecked{image: url(%2);}"
+                          "QCheckBox::indicator:checked{image: url(%3);}")
+        .arg(scaled(16))
+        .arg(skinFile(QStringLiteral("/skin/checkbox2-1.png")), skinFile(QStringLiteral("/skin/checkbox2-2.png")));
+}
+
 void KroSkinDialog::placeAnswerButtons(int y)
 {
     const int gap = (width() - 2 * m_yes->width()) / 3;

@@ -21,6 +21,8 @@ protected:
     void placeAnswerButtons(int y);
     // White text in the language font, the common look of the dialogs' labels.
     QLabel* makeLabel(const QString& objectName, Qt::Alignment alignment = Qt::AlignCenter);
+    // Check boxes drawn with the skin's check images.
+    static QString checkBoxStyle();
     // Ok: subclasses check their input here and accept.
     virtual void onYes() { accept(); }
     void paintEvent(QPaintEvent* event) override;
