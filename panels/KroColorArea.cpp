@@ -105,13 +105,8 @@ void KroColorArea::buildLayout(double scale)
 {
     const QColor accent = panelAccent();
     setFixedSize(int(420 * scale), int(280 * scale));
-    setStyleSheet(panelStyleSheet(scale, accent)
-        + QStringLiteral("QLineEdit{color:white;background:rgb(30,30,30);border:1px solid rgb(90,90,90);}"
-                         "QPushButton{color:white;background:rgb(40,40,40);border:1px solid rgb(%1,%2,%3);"
-                         "border-radius:3px;}")
-              .arg(accent.red())
-              .arg(accent.green())
-              .arg(accent.blue()));
+    setStyleSheet(panelStyleSheet(scale, accent) + panelButtonStyleSheet(accent)
+        + "QLineEdit{color:white;background:rgb(30,30,30);border:1px solid rgb(90,90,90);}");
     const QFont font = panelFont(scale);
     for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         w->setFont(font);

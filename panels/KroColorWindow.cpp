@@ -283,12 +283,7 @@ void KroColorWindow::setScale(double scale)
 {
     m_scale = scale;
     const QColor accent = panelAccent();
-    setStyleSheet(panelStyleSheet(scale, accent)
-        + QStringLiteral("QPushButton{color:white;background:rgb(40,40,40);border:1px solid rgb(%1,%2,%3);"
-                         "border-radius:3px;}QPushButton::menu-indicator{image:none;width:0px;}")
-              .arg(accent.red())
-              .arg(accent.green())
-              .arg(accent.blue()));
+    setStyleSheet(panelStyleSheet(scale, accent) + panelButtonStyleSheet(accent));
     const QString sliderStyle = sliderStyleSheet(scale, accent);
     for (KroSlider* s : { m_brightSlider, m_speedSlider, m_sleepSlider })
         s->setStyleSheet(sliderStyle);

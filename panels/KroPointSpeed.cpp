@@ -226,12 +226,7 @@ void KroPointSpeed::setScale(double scale)
 {
     m_scale = scale;
     const QColor accent = panelAccent();
-    const QString accentRgb = QStringLiteral("rgb(%1,%2,%3)").arg(accent.red()).arg(accent.green()).arg(accent.blue());
-    setStyleSheet(panelStyleSheet(scale, accent)
-        + QStringLiteral("QPushButton{background:rgb(40,40,40);color:rgb(220,220,220);"
-                         "border:1px solid rgb(90,90,90);border-radius:3px;}"
-                         "QPushButton:checked{background:%1;color:black;border-color:%1;}")
-              .arg(accentRgb));
+    setStyleSheet(panelStyleSheet(scale, accent) + panelButtonStyleSheet(accent));
     m_keySlider->setStyleSheet(sliderStyleSheet(scale, accent));
     const QFont font = panelFont(scale);
     for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))

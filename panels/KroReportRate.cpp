@@ -143,10 +143,7 @@ void KroReportRate::setScale(double scale)
     const QString image = appDir() + "/skin/rate.png";
     const QString base = QFile::exists(image)
         ? QStringLiteral("QPushButton{border-image:url(%1);color:white;}").arg(image)
-        : QStringLiteral("QPushButton{background:rgb(40,40,40);color:white;border:1px solid rgb(%1,%2,%3);}")
-              .arg(accent.red())
-              .arg(accent.green())
-              .arg(accent.blue());
+        : panelButtonStyleSheet(accent);
     m_rateButton->setStyleSheet(base + "QPushButton::menu-indicator{image:none;width:0px;}");
     m_menu->setStyleSheet(menuStyleSheet(accent));
     const QFont font = panelFont(scale);

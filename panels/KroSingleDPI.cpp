@@ -150,7 +150,7 @@ void KroSingleDPI::applyStageButtonStyle()
     const QString off = appDir() + "/skin/DPI-OFF.png";
     const QString on = appDir() + "/skin/DPI-ON.png";
     const QColor accent = panelAccent();
-    const QString accentRgb = QStringLiteral("rgb(%1,%2,%3)").arg(accent.red()).arg(accent.green()).arg(accent.blue());
+    const QString accentRgb = rgbText(accent);
     if (QFile::exists(off) && QFile::exists(on)) {
         m_stageButton->setStyleSheet(QStringLiteral("QPushButton{border-image:url(%1);color:white;}"
                                                     "QPushButton:checked{border-image:url(%2);color:white;}")

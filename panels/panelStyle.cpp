@@ -78,3 +78,17 @@ QString panelStyleSheet(double scale, const QColor& accent)
         .arg(accent.green())
         .arg(accent.blue());
 }
+
+QString rgbText(const QColor& colour)
+{
+    return QStringLiteral("rgb(%1,%2,%3)").arg(colour.red()).arg(colour.green()).arg(colour.blue());
+}
+
+QString panelButtonStyleSheet(const QColor& accent)
+{
+    return QStringLiteral("QPushButton{color:rgb(220,220,220);background:rgb(40,40,40);border:1px solid %1;"
+                          "border-radius:3px;}"
+                          "QPushButton:checked{background:%1;color:black;}"
+                          "QPushButton::menu-indicator{image:none;width:0px;}")
+        .arg(rgbText(accent));
+}

@@ -19,8 +19,12 @@ QFont panelFont(double scale, int pixelSize = 0);
 QColor panelTextColour();
 QColor panelAccent();
 QString colourStyle(const QColor& colour);
+// "rgb(r,g,b)" for style sheets.
+QString rgbText(const QColor& colour);
 
 // Style sheet of a horizontal slider: gradient groove, handle in the accent colour.
 QString sliderStyleSheet(double scale, const QColor& accent);
 // Style sheet for the check boxes, radio buttons and labels of a dark panel.
 QString panelStyleSheet(double scale, const QColor& accent);
+// Push buttons of the panels and dialogs: dark, framed in the accent colour, filled when checked.
+QString panelButtonStyleSheet(const QColor& accent);

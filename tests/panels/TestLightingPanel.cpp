@@ -22,13 +22,7 @@
 class TestLightingPanel : public QObject {
     Q_OBJECT
 
-    template <typename T> static T* child(QWidget* w, const char* name)
-    {
-        T* c = w->findChild<T*>(name);
-        if (!c)
-            qFatal("missing child %s", name);
-        return c;
-    }
+    template <typename T> static T* child(QWidget* w, const char* name) { return panelChild<T>(w, name); }
     static bool shown(QWidget* w, const char* name) { return child<QWidget>(w, name)->isVisible(); }
     static QColor rgbSpins(KroColorArea* d)
     {

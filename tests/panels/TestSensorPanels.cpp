@@ -29,13 +29,7 @@ bool countOpen()
 class TestSensorPanels : public QObject {
     Q_OBJECT
 
-    template <typename T> static T* child(QWidget* w, const char* name)
-    {
-        T* c = w->findChild<T*>(name);
-        if (!c)
-            qFatal("missing child %s", name);
-        return c;
-    }
+    template <typename T> static T* child(QWidget* w, const char* name) { return panelChild<T>(w, name); }
 
     static void loadDefaults(KroPointSpeed& panel, ProfileData* profile, quint8 sensorMode = 1)
     {

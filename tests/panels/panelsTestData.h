@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QWidget>
 
 // Writes DefaultProfile.bin with the given extra PROFILE lines and Configs/Config.ini with the
 // sensor model and product name.
@@ -49,4 +50,13 @@ inline void copyPanelsSkin(const TestAppDir& dir)
     QDir().mkpath(dir.file("skin"));
     for (const char* name : { "DPI-ON.png", "DPI-OFF.png", "rate.png" })
         QFile::copy(bin + "/skin/" + name, dir.file(QStringLiteral("skin/") + name));
+}
+
+// The child of a panel with that object name; the test stops when there is none.
+template <typename T> T* panelChild(QWidget* parent, const char* name)
+{
+    T* c = parent->findChild<T*>(name);
+    if (!c)
+        qFatal("missing child %s", name);
+    return c;
 }
