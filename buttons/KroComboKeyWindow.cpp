@@ -9,13 +9,7 @@
 KroComboKeyWindow::KroComboKeyWindow(QWidget* parent)
     : KroKeyCaptureDialog(parent)
 {
-    m_title = makeTitle(QStringLiteral("titleLabel"));
-    m_hint = makeLabel(QStringLiteral("hintLabel"));
-    m_hint->setGeometry(scaled(20), scaled(60), width() - scaled(40), scaled(24));
-    m_comboLabel = makeLabel(QStringLiteral("comboLabel"));
-    m_comboLabel->setGeometry(scaled(40), scaled(100), width() - scaled(80), scaled(40));
-    m_comboLabel->setStyleSheet(QStringLiteral("color: white; background: rgb(30, 30, 30); border: 1px solid gray;"));
-    placeAnswerButtons(200);
+    buildCaptureLayout(m_title, m_hint, m_comboLabel, QStringLiteral("comboLabel"), 40);
     retranslate();
 }
 

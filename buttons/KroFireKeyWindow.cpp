@@ -7,7 +7,6 @@
 #include "store/keyTable.h"
 
 #include <QCheckBox>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -20,19 +19,6 @@ const char* const MODE_NAMES[] = {
     QT_TRANSLATE_NOOP("KroFireKeyWindow", "Keyboard Key"),
 };
 const char* const MODE_OBJECT_NAMES[] = { "fireLeft", "fireRight", "fireMiddle", "fireKeyboard" };
-const QString EDIT_STYLE = QStringLiteral("color: white; background: rgb(30, 30, 30); border: 1px solid gray;");
-const QString EDIT_ERROR_STYLE = QStringLiteral("color: white; background: rgb(30, 30, 30); border: 1px solid red;");
-
-QLineEdit* makeNumberEdit(QWidget* parent, const QString& objectName, const QString& text)
-{
-    auto* edit = new QLineEdit(text, parent);
-    edit->setObjectName(objectName);
-    edit->setValidator(new QIntValidator(FIRE_MIN, FIRE_MAX, edit));
-    edit->setMaxLength(3);
-    edit->setAlignment(Qt::AlignCenter);
-    edit->setStyleSheet(EDIT_STYLE);
-    return edit;
-}
 
 // The number of an edit when it lies in 1..255, else 0.
 int editNumber(const QLineEdit* edit)
@@ -63,16 +49,14 @@ KroFireKeyWindow::KroFireKeyWindow(QWidget* parent)
         connect(m_modes[i], &QCheckBox::stateChanged, this, &KroFireKeyWindow::onStateChanged);
     }
     m_modes[0]->setChecked(true);
-    m_keyLabel = makeLabel(QStringLiteral("keyLabel"));
-    m_keyLabel->setGeometry(scaled(100), scaled(112), scaled(200), scaled(30));
-    m_keyLabel->setStyleSheet(EDIT_STYLE);
+    m_keyLabel = makeDisplay(QStringLiteral("keyLabel"), QRect(100, 112, 200, 30));
     m_timesCaption = makeLabel(QStringLiteral("timesCaption"), Qt::AlignRight | Qt::AlignVCenter);
     m_timesCaption->setGeometry(scaled(20), scaled(155), scaled(90), scaled(24));
-    m_times = makeNumberEdit(this, QStringLiteral("timesEdit"), QString::number(FIRE_DEFAULT_TIMES));
+    m_times = makeNumberEdit(QStringLiteral("timesEdit"), FIRE_DEFAULT_TIMES);
     m_times->setGeometry(scaled(120), scaled(155), scaled(60), scaled(24));
     m_delayCaption = makeLabel(QStringLiteral("delayCaption"), Qt::AlignRight | Qt::AlignVCenter);
     m_delayCaption->setGeometry(scaled(190), scaled(155), scaled(110), scaled(24));
-    m_delay = makeNumberEdit(this, QStringLiteral("delayEdit"), QStringLiteral("100"));
+    m_delay = makeNumberEdit(QStringLiteral("delayEdit"), 100);
     m_delay->setGeometry(scaled(310), scaled(155), scaled(60), scaled(24));
     for (QLineEdit* edit : { m_times, m_delay }) {
         connect(edit, &QLineEdit::textChanged, this, &KroFireKeyWindow::OnEditDataChanged);
@@ -134,6 +118,7 @@ void KroFireKeyWindow::setMode(int mode)
     } else {
         m_key = 0;
         m_keyLabel->clear();
+        m_keyLabel->setStyleSheet(fieldStyle());
     }
 }
 
@@ -157,8 +142,6 @@ void KroFireKeyWindow::onStateChanged(int)
 
 void KroFireKeyWindow::OnEditDataChanged()
 {
-    for (QLineEdit* edit : { m_times, m_delay })
-        edit->setStyleSheet(EDIT_STYLE);
     emitValue();
 }
 
@@ -178,6 +161,7 @@ void KroFireKeyWindow::keyCaptured(quint8 keyCode, int)
         return;
     m_key = keyCode;
     m_keyLabel->setText(keyName(m_key));
+    m_keyLabel->setStyleSheet(fieldStyle());
     emitValue();
 }
 
@@ -186,13 +170,13 @@ void KroFireKeyWindow::onYes()
     // Refuse what the mouse cannot do: a zero count or interval, or a keyboard mode without a key.
     for (QLineEdit* edit : { m_times, m_delay }) {
         if (!editNumber(edit)) {
-            edit->setStyleSheet(EDIT_ERROR_STYLE);
+            edit->setStyleSheet(fieldStyle(true));
             edit->setFocus();
             return;
         }
     }
     if (m_mode == FIRE_MODE_KEY && !usageOfKey(m_key)) {
-        m_keyLabel->setStyleSheet(EDIT_ERROR_STYLE);
+        m_keyLabel->setStyleSheet(fieldStyle(true));
         return;
     }
     accept();

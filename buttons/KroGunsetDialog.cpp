@@ -25,7 +25,6 @@ const char* const ROW_CAPTIONS[] = {
     QT_TRANSLATE_NOOP("KroGunsetDialog", "DELAY(MS)"),
 };
 const int ROW_Y[] = { 215, 250, 285 };
-const QString FIELD_STYLE = QStringLiteral("color: white; background: rgb(30, 30, 30); border: 1px solid gray;");
 
 } // namespace
 
@@ -41,7 +40,7 @@ KroGunsetDialog::KroGunsetDialog(QWidget* parent)
     m_nameEdit = new QLineEdit(this);
     m_nameEdit->setObjectName(QStringLiteral("gunNameEdit"));
     m_nameEdit->setMaxLength(NAME_MAX_LENGTH);
-    m_nameEdit->setStyleSheet(FIELD_STYLE);
+    m_nameEdit->setStyleSheet(fieldStyle());
     m_nameEdit->setGeometry(scaled(COLUMN_X), scaled(55), scaled(300), scaled(26));
 
     m_bulletsCaption = makeLabel(QStringLiteral("bulletsCaption"), Qt::AlignRight | Qt::AlignVCenter);
@@ -86,7 +85,7 @@ QSpinBox* KroGunsetDialog::makeSpin(const QString& objectName, int min, int max,
     spin->setRange(min, max);
     spin->setValue(value);
     spin->setAlignment(Qt::AlignCenter);
-    spin->setStyleSheet(FIELD_STYLE);
+    spin->setStyleSheet(fieldStyle());
     spin->setGeometry(scaled(x), scaled(y), scaled(58), scaled(26));
     return spin;
 }

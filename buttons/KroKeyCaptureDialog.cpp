@@ -3,7 +3,10 @@
 
 #include "buttons/keyFunctions.h"
 
+#include "store/appContext.h"
+
 #include <QKeyEvent>
+#include <QLabel>
 
 KroKeyCaptureDialog::KroKeyCaptureDialog(QWidget* parent)
     : KroSkinDialog(parent, 400, 258, QStringLiteral("/skin/dlg.png"))
@@ -29,6 +32,16 @@ void KroKeyCaptureDialog::onKeyEvent(int scanCode, int flags)
     m_lastCode = code;
     m_lastFlags = flags;
     keyCaptured(code, flags);
+}
+
+void KroKeyCaptureDialog::buildCaptureLayout(
+    QLabel*& title, QLabel*& hint, QLabel*& display, const QString& displayName, int displayX)
+{
+    title = makeTitle(QStringLiteral("titleLabel"));
+    hint = makeLabel(QStringLiteral("hintLabel"));
+    hint->setGeometry(scaled(20), scaled(60), width() - scaled(40), scaled(24));
+    display = makeDisplay(displayName, QRect(displayX, 100, 400 - 2 * displayX, 40));
+    placeAnswerButtons(200);
 }
 
 void KroKeyCaptureDialog::resetRepeatFilter()

@@ -4,6 +4,7 @@
 #include "buttons/KroSkinDialog.h"
 
 class KeyboardCapture;
+class QLabel;
 
 class KroKeyCaptureDialog : public KroSkinDialog {
     Q_OBJECT
@@ -21,6 +22,9 @@ protected:
     // Keys reach the dialog only while this is true.
     virtual bool capturing() const { return true; }
     void resetRepeatFilter();
+    // Title, a hint line and the boxed display of what was captured, as the single and combo
+    // dialogs show them.
+    void buildCaptureLayout(QLabel*& title, QLabel*& hint, QLabel*& display, const QString& displayName, int displayX);
     bool event(QEvent* event) override;
 
 private:

@@ -10,7 +10,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -23,8 +22,6 @@ const char* const MODE_CAPTIONS[] = {
 };
 constexpr int LOOP_MIN = 1;
 constexpr int LOOP_MAX = 255;
-const QString EDIT_STYLE = QStringLiteral("color: white; background: rgb(30, 30, 30); border: 1px solid gray;");
-const QString ERROR_STYLE = QStringLiteral("color: white; background: rgb(30, 30, 30); border: 1px solid red;");
 
 } // namespace
 
@@ -64,15 +61,9 @@ KroMacroSelect::KroMacroSelect(QWidget* parent, const QString& title, const QStr
     }
     m_modes[mode >= 0 && mode <= 2 ? mode : 0]->setChecked(true);
 
-    m_loopEdit = new QLineEdit(this);
-    m_loopEdit->setObjectName(QStringLiteral("loopEdit"));
-    m_loopEdit->setValidator(new QIntValidator(LOOP_MIN, LOOP_MAX, m_loopEdit));
-    m_loopEdit->setMaxLength(3);
-    m_loopEdit->setAlignment(Qt::AlignCenter);
-    m_loopEdit->setStyleSheet(EDIT_STYLE);
+    m_loopEdit
+        = makeNumberEdit(QStringLiteral("loopEdit"), loopCount >= LOOP_MIN && loopCount <= LOOP_MAX ? loopCount : 1);
     m_loopEdit->setGeometry(scaled(350), scaled(110), scaled(60), scaled(26));
-    m_loopEdit->setText(QString::number(loopCount >= LOOP_MIN && loopCount <= LOOP_MAX ? loopCount : 1));
-    connect(m_loopEdit, &QLineEdit::textChanged, this, [this] { m_loopEdit->setStyleSheet(EDIT_STYLE); });
 
     chooseMacro(name);
     placeAnswerButtons(250);
@@ -105,7 +96,7 @@ void KroMacroSelect::chooseMacro(const QString& name)
 void KroMacroSelect::onYes()
 {
     if (loopCount() < LOOP_MIN || loopCount() > LOOP_MAX) {
-        m_loopEdit->setStyleSheet(ERROR_STYLE);
+        m_loopEdit->setStyleSheet(fieldStyle(true));
         m_loopEdit->setFocus();
         return;
     }

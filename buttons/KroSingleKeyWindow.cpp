@@ -9,13 +9,7 @@
 KroSingleKeyWindow::KroSingleKeyWindow(QWidget* parent)
     : KroKeyCaptureDialog(parent)
 {
-    m_title = makeTitle(QStringLiteral("titleLabel"));
-    m_hint = makeLabel(QStringLiteral("hintLabel"));
-    m_hint->setGeometry(scaled(20), scaled(60), width() - scaled(40), scaled(24));
-    m_keyLabel = makeLabel(QStringLiteral("keyLabel"));
-    m_keyLabel->setGeometry(scaled(100), scaled(100), scaled(200), scaled(40));
-    m_keyLabel->setStyleSheet(QStringLiteral("color: white; background: rgb(30, 30, 30); border: 1px solid gray;"));
-    placeAnswerButtons(200);
+    buildCaptureLayout(m_title, m_hint, m_keyLabel, QStringLiteral("keyLabel"), 100);
     retranslate();
 }
 

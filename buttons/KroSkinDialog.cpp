@@ -4,7 +4,9 @@
 #include "app/widgets/skinStyle.h"
 #include "store/appContext.h"
 
+#include <QIntValidator>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QToolButton>
 
@@ -61,6 +63,33 @@ QLabel* KroSkinDialog::makeLabel(const QString& objectName, Qt::Alignment alignm
     label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     label->setFont(skinFont());
     return label;
+}
+
+QString KroSkinDialog::fieldStyle(bool error)
+{
+    return QStringLiteral("color: white; background: rgb(30, 30, 30); border: 1px solid %1;")
+        .arg(error ? QStringLiteral("red") : QStringLiteral("gray"));
+}
+
+QLabel* KroSkinDialog::makeDisplay(const QString& objectName, const QRect& layoutRect)
+{
+    QLabel* display = makeLabel(objectName);
+    display->setGeometry(
+        scaled(layoutRect.x()), scaled(layoutRect.y()), scaled(layoutRect.width()), scaled(layoutRect.height()));
+    display->setStyleSheet(fieldStyle());
+    return display;
+}
+
+QLineEdit* KroSkinDialog::makeNumberEdit(const QString& objectName, int value)
+{
+    auto* edit = new QLineEdit(QString::number(value), this);
+    edit->setObjectName(objectName);
+    edit->setValidator(new QIntValidator(1, 255, edit));
+    edit->setMaxLength(3);
+    edit->setAlignment(Qt::AlignCenter);
+    edit->setStyleSheet(fieldStyle());
+    connect(edit, &QLineEdit::textChanged, edit, [edit] { edit->setStyleSheet(fieldStyle()); });
+    return edit;
 }
 
 QString KroSkinDialog::checkBoxStyle()

@@ -4,6 +4,7 @@
 #include <QDialog>
 
 class QLabel;
+class QLineEdit;
 class QToolButton;
 
 class KroSkinDialog : public QDialog {
@@ -21,6 +22,11 @@ protected:
     void placeAnswerButtons(int y);
     // White text in the language font, the common look of the dialogs' labels.
     QLabel* makeLabel(const QString& objectName, Qt::Alignment alignment = Qt::AlignCenter);
+    // A boxed field: the look of edits and key displays; error draws the red frame of refused input.
+    static QString fieldStyle(bool error = false);
+    QLabel* makeDisplay(const QString& objectName, const QRect& layoutRect);
+    // An edit of whole numbers 1..255 that drops its error frame once it is changed.
+    QLineEdit* makeNumberEdit(const QString& objectName, int value);
     // Check boxes drawn with the skin's check images.
     static QString checkBoxStyle();
     // Ok: subclasses check their input here and accept.
