@@ -45,6 +45,7 @@ class TestButtonDialogs : public QObject {
 private slots:
     void cleanup();
     void singleKeyTakesTheLastNamedKey();
+    void keysArriveFromTheKeyboard();
     void fireKeyIgnoresKeysWhileEditing();
     void fireKeyRefusesWhatTheMouseCannotDo();
     void macroSelectListsRegisteredSlotsInOrder();
@@ -75,6 +76,30 @@ void TestButtonDialogs::singleKeyTakesTheLastNamedKey()
     QCOMPARE(int(dialog.key()), 235);
     dialog.prefill(30);
     QCOMPARE(dialog.findChild<QLabel*>("keyLabel")->text(), QStringLiteral("A"));
+}
+
+void TestButtonDialogs::keysArriveFromTheKeyboard()
+{
+    TestAppDir dir;
+    auto* dialog = new KroSingleKeyWindow(nullptr);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    // Native key numbers are evdev codes + 8: right Ctrl is 97 + 8.
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Control, Qt::NoModifier, 105, 0, 0);
+    QCoreApplication::sendEvent(dialog->windowHandle(), &press);
+    QCOMPARE(int(dialog->key()), 238);
+    // Escape is a key to capture here, not a way out of the dialog.
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, 9, 0, 0);
+    QCoreApplication::sendEvent(dialog->windowHandle(), &escape);
+    QCOMPARE(int(dialog->key()), 1);
+    QVERIFY(dialog->isVisible());
+    delete dialog;
+    // With the dialog gone, keys go nowhere.
+    QWidget other;
+    other.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&other));
+    QKeyEvent later(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, 38, 0, 0);
+    QCoreApplication::sendEvent(other.windowHandle(), &later);
 }
 
 void TestButtonDialogs::fireKeyIgnoresKeysWhileEditing()
