@@ -315,6 +315,11 @@ bool KroBtnWindow::bindMacro(ButtonInfo& button)
         bound ? button.Res1 : 0);
     if (runDialog(&dialog) != QDialog::Accepted)
         return false;
+    // A macro whose file is gone would bind a button that plays nothing: keep the old function.
+    if (!macroFileExists(dialog.selectedName())) {
+        KroMessageBox::warn(this, tr("The macro \"%1\" cannot be read.").arg(dialog.selectedName()));
+        return false;
+    }
     button.Fun = ButtonFun::Macro;
     button.LoopNumber = dialog.loopCount();
     button.Res1 = quint8(dialog.mode());

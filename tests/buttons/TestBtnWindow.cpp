@@ -74,6 +74,7 @@ private slots:
     void bindingCopiesTheMacroEvents();
     void bindingALongMacroKeepsTheFirst63AndTells();
     void cancelledBindingChangesNothing();
+    void bindingAMissingMacroFileChangesNothing();
     void comboKeyDialogWritesNestedEvents();
     void fireKeyPrefillAndStore();
     void sniperOpensAtCorrectedStep();
@@ -312,6 +313,25 @@ void TestBtnWindow::cancelledBindingChangesNothing()
     QCOMPARE(m_profile.buttons[1].Fun, 5);
     QCOMPARE(m_profile.buttons[1].LoopNumber, 9);
     QCOMPARE(panel.label(1)->text(), QStringLiteral("Back"));
+}
+
+void TestBtnWindow::bindingAMissingMacroFileChangesNothing()
+{
+    TestAppDir dir;
+    dir.write("DefaultProfile.bin", description(5));
+    QVERIFY(registerMacro("Gone") >= 0); // listed, but its file was deleted
+    KroMessageBox::setDefaultAnswer(QDialog::Accepted);
+    m_profile.buttons[2].Fun = 3;
+    m_profile.buttons[2].KeyNumber = 6;
+    KroBtnWindow panel(nullptr, &m_profile, 1.0);
+    answerWith<KroMacroSelect>(
+        QDialog::Accepted, [](KroMacroSelect* dialog) { dialog->macroMenu()->actions().first()->trigger(); });
+    panel.setSelection(2, GROUP_FRONT);
+    panel.action(ButtonFun::Macro)->trigger();
+    QCOMPARE(m_profile.buttons[2].Fun, 3);
+    QCOMPARE(m_profile.buttons[2].KeyNumber, 6);
+    QCOMPARE(m_profile.buttons[2].macroname, QString());
+    QCOMPARE(KroMessageBox::history().size(), 1);
 }
 
 void TestBtnWindow::comboKeyDialogWritesNestedEvents()
