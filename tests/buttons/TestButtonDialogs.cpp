@@ -53,6 +53,7 @@ private slots:
     void gunSetRefusesEmptyOrUnsafeNames();
     void gunSetCreatesRegisteredFileUnderFreeName();
     void gunSetRefusedWhenListIsFull();
+    void dialogsScaleWithTheDisplayFactor();
     void screenshots();
 };
 
@@ -259,6 +260,29 @@ void TestButtonDialogs::gunSetRefusedWhenListIsFull()
     QCOMPARE(KroGunsetDialog::createGunFile(nullptr), QString());
     QVERIFY(!opened);
     QCOMPARE(KroMessageBox::history().last().message, QStringLiteral("TOO MANY MACROS TO BE CREATE!"));
+}
+
+void TestButtonDialogs::dialogsScaleWithTheDisplayFactor()
+{
+    TestAppDir dir;
+    setScaleFactor(1.5);
+    KroSingleKeyWindow single(nullptr);
+    KroSniperWindow sniper(nullptr, 3360);
+    KroMacroSelect select(nullptr, "MACRO SELECT", QString(), 1, 0);
+    KroGunsetDialog gun(nullptr);
+    setScaleFactor(1.0);
+    QCOMPARE(single.size(), QSize(600, 387));
+    QCOMPARE(sniper.size(), QSize(600, 387));
+    QCOMPARE(select.size(), QSize(717, 463));
+    QCOMPARE(gun.size(), QSize(928, 600));
+    // Everything placed inside stays inside.
+    for (QDialog* dialog : std::initializer_list<QDialog*> { &single, &sniper, &select, &gun }) {
+        for (QWidget* child : dialog->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (child->isWindow())
+                continue;
+            QVERIFY2(dialog->rect().contains(child->geometry()), qPrintable(child->objectName()));
+        }
+    }
 }
 
 void TestButtonDialogs::screenshots()
