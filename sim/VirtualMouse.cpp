@@ -110,6 +110,17 @@ void VirtualMouse::setControlCollectionPresent(Side side, bool present)
     m_nodes[side][1].controlPresent = present;
 }
 
+void VirtualMouse::setControlOnMouseNode(Side side, bool shared)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_nodes[side][0].controlOnMouseNode = shared;
+}
+
+int VirtualMouse::controlInterface(Side side) const
+{
+    return m_nodes[side][0].controlOnMouseNode ? 0 : 1;
+}
+
 void VirtualMouse::setAccessDenied(Side side, bool denied)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -172,7 +183,7 @@ QVector<VirtualCollection> VirtualMouse::collections() const
         add(1, 0x01, 0x06);
         add(1, 0x0C, 0x01);
         if (m_nodes[side][1].controlPresent)
-            add(1, 0x01, 0x00);
+            add(controlInterface(Side(side)), 0x01, 0x00);
     }
     return list;
 }
@@ -228,7 +239,7 @@ int VirtualMouse::write(int handle, const quint8* data, int length)
             return -1;
         }
         // Interface 0 has no output report: the device refuses it.
-        if (it->second.interfaceNumber != 1)
+        if (it->second.interfaceNumber != controlInterface(it->second.side))
             return -1;
         const Side side = it->second.side;
         if (m_faults.unplugAfterFrames == 0) {
@@ -340,7 +351,7 @@ void VirtualMouse::takeFrame(Side side, const Frame& f)
     if (m_faults.zeroReplies)
         reply = QByteArray(FRAME_BYTES, '\0');
     logLine('<', reinterpret_cast<const quint8*>(reply.constData()), reply.size());
-    deliver(side, 1, reply, m_faults.replyLatencyMs);
+    deliver(side, controlInterface(side), reply, m_faults.replyLatencyMs);
 }
 
 QByteArray VirtualMouse::echoFor(const Frame& f, bool withData)
@@ -531,7 +542,7 @@ void VirtualMouse::sendChangeReport(quint8 profile, quint8 dpiStage, quint8 rate
     logLine('<', reinterpret_cast<const quint8*>(r.constData()), r.size());
     for (int side = Receiver; side <= Cable; ++side) {
         if (m_nodes[side][1].plugged && m_nodes[side][1].controlPresent)
-            deliver(Side(side), 1, r, 0);
+            deliver(Side(side), controlInterface(Side(side)), r, 0);
     }
 }
 

@@ -74,6 +74,10 @@ public:
     bool isPlugged(Side side) const;
     // Without its control collection the side's interface 1 lists only keyboard and consumer.
     void setControlCollectionPresent(Side side, bool present);
+    // With a shared node the control collection sits on interface 0 beside the mouse collection,
+    // so the control node also carries the pointer reports.
+    void setControlOnMouseNode(Side side, bool shared);
+    int controlInterface(Side side) const;
     // Opening the side's nodes fails with "permission denied".
     void setAccessDenied(Side side, bool denied);
     // Node paths are prefix + number ("/dev/hidraw" by default).
@@ -132,6 +136,7 @@ private:
         bool plugged = false;
         int number = -1;
         bool controlPresent = true;
+        bool controlOnMouseNode = false; // kept in the interface 0 entry
         bool accessDenied = false;
     };
     struct Pending {

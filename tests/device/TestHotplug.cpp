@@ -155,6 +155,30 @@ private slots:
         QCOMPARE(deviceTable[0].present2, 1u);
     }
 
+    void sharedMouseAndControlNodeComesAndGoesInOneEvent()
+    {
+        VirtualMouseFixture fx(VirtualMouseFixture::Nothing);
+        fx.mouse().setControlOnMouseNode(VirtualMouse::Receiver, true);
+        RecordingEvents events;
+        fx.mouse().plug(VirtualMouse::Receiver);
+        const QByteArray node = fx.mouse().nodePath(VirtualMouse::Receiver, 0);
+        const quint16 vid = fx.mouse().ids().receiverVid;
+        const quint16 pid = fx.mouse().ids().receiverPid;
+        onHidrawChange(node, vid, pid, true, events);
+        QCOMPARE(deviceTable[0].present1 + deviceTable[0].present2, 2u);
+        QCOMPARE(events.calls.count("warnClose"), 1);
+        QVERIFY(dongleControl);
+        // The other node (keyboard and consumer keys) is of no interest.
+        events.calls.clear();
+        onHidrawChange(fx.mouse().nodePath(VirtualMouse::Receiver, 1), vid, pid, true, events);
+        QCOMPARE(events.calls, TAIL);
+        fx.mouse().unplug(VirtualMouse::Receiver);
+        onHidrawChange(node, vid, pid, false, events);
+        QCOMPARE(deviceTable[0].present1 + deviceTable[0].present2, 0u);
+        QCOMPARE(events.calls.count("warning"), 1);
+        QVERIFY(!dongleControl);
+    }
+
     void windowsStylePathArrives()
     {
         VirtualMouseFixture fx(VirtualMouseFixture::Nothing);

@@ -207,14 +207,22 @@ private slots:
     void controlHandleKeepsItsReportsWhileOthersStream_data()
     {
         QTest::addColumn<bool>("pump");
-        QTest::newRow("per-collection buffer") << false;
-        QTest::newRow("pump thread") << true;
+        QTest::addColumn<bool>("shared");
+        QTest::newRow("per-collection buffer") << false << false;
+        QTest::newRow("pump thread") << true << false;
+        // Control collection on the mouse's node: pointer reports stream on the control handle.
+        QTest::newRow("pointer node, per-collection buffer") << false << true;
+        QTest::newRow("pointer node, pump thread") << true << true;
     }
 
     void controlHandleKeepsItsReportsWhileOthersStream()
     {
         QFETCH(bool, pump);
-        VirtualMouseFixture fx;
+        QFETCH(bool, shared);
+        VirtualMouseFixture fx(VirtualMouseFixture::ReceiverOnly, false);
+        fx.mouse().setControlOnMouseNode(VirtualMouse::Receiver, shared);
+        fx.open();
+        QCOMPARE(qstrcmp(deviceTable[0].path1, deviceTable[0].path2) == 0, shared);
         if (pump)
             fx.usePumpedControlHandles();
         fx.mouse().startStreaming(2);
