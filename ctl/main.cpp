@@ -16,9 +16,15 @@ const CtlCommand COMMANDS[] = {
     { "devices", "", "List the receiver and the cable found, their collections and whether they can be opened.",
         runDevices },
     { "status", "", "Battery, charging, connection, and the active profile, DPI stage and report rate.", runStatus },
-    { "apply", "[--full]", "Send the saved configuration as the Apply button does (--full: everything); exits with the send status: 1 no mouse, 2 a frame not confirmed, 4 write failed, 5 mouse asleep.", runApply },
+    { "apply", "[--full]",
+        "Send the saved configuration as the Apply button does (--full: everything); exits with the send status: 1 no "
+        "mouse, 2 a frame not confirmed, 4 write failed, 5 mouse asleep.",
+        runApply },
     { "profile", "N", "Make profile N (1-5) active on the mouse; exits with the send status.", runProfile },
-    { "import", "FILE.conf", "Load a configuration file of this product and send all of it; 6 when the file is unreadable or of another product.", runImport },
+    { "import", "FILE.conf",
+        "Load a configuration file of this product and send all of it; 6 when the file is unreadable or of another "
+        "product.",
+        runImport },
 };
 
 void printHelp()
