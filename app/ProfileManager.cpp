@@ -162,8 +162,7 @@ void ProfileManager::chooseSlot(int slot)
 {
     selectSlot(slot, false);
     rebuildSavedProfileMenu();
-    selectProfile(currentSlot());
-    sendApplyAll();
+    switchMouseProfile(currentSlot());
     PointerSpeed::set(currentConfig.current().mousespeed);
 }
 

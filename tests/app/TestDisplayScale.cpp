@@ -13,7 +13,7 @@ private slots:
         QTest::addColumn<double>("factor");
         QTest::newRow("96") << 96.0 << 0 << 1.0;
         QTest::newRow("just below 1.1") << 105.5 << 0 << 1.0;
-        QTest::newRow("1.1 exactly") << 105.6 << 1 << 1.25;
+        QTest::newRow("just above 1.1") << 105.7 << 1 << 1.25;
         QTest::newRow("120") << 120.0 << 1 << 1.25;
         QTest::newRow("144") << 144.0 << 2 << 1.5;
         QTest::newRow("192") << 192.0 << 4 << 2.0;
