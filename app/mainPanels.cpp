@@ -10,6 +10,7 @@
 #include "device/KroProcessThread.h"
 #include "device/transaction.h"
 #include "macros/MacroDialog.h"
+#include "panels/KroColorWindow.h"
 #include "panels/KroDPIWindow.h"
 #include "panels/KroPointSpeed.h"
 #include "panels/KroReportRate.h"
@@ -43,6 +44,9 @@ void MousecfgWidget::createPanels()
     m_ratePanel = new KroReportRate(this, f);
     m_ratePanel->setObjectName(QStringLiteral("reportRatePanel"));
     m_places.append({ m_ratePanel, QRect(746, 90, 229, 90) });
+    m_lightingPanel = new KroColorWindow(this, f);
+    m_lightingPanel->setObjectName(QStringLiteral("lightingPanel"));
+    m_places.append({ m_lightingPanel, QRect(285, 90, 351, 440) });
     m_macroPanel = new MacroDialog(this);
     m_macroPanel->setObjectName(QStringLiteral("macroPanel"));
     m_places.append({ m_macroPanel, QRect(285, 90, 665, 467) });
@@ -76,6 +80,10 @@ void MousecfgWidget::refreshPanels()
     for (int i = 0; i < PROFILE_COUNT; ++i)
         m_slotIndicators[i]->setState(i == slot ? 1 : 0);
     ProfileData& profile = currentConfig.current();
+    // Model 7450 keeps one lighting for the mouse: the first profile's, whatever the slot.
+    if (m_lightingPanel)
+        static_cast<KroColorWindow*>(m_lightingPanel)
+            ->setProfile(currentProductName() == QLatin1String("7450") ? &currentConfig.profiles[0] : &profile);
     if (m_buttonPanel)
         static_cast<KroBtnWindow*>(m_buttonPanel)->setProfile(&profile);
     if (m_speedPanel)

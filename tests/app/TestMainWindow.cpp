@@ -115,7 +115,11 @@ private slots:
     {
         auto w = makeWindow();
         w->show();
+        QCOMPARE(w->currentPage(), int(MousecfgWidget::PageLighting));
+        QVERIFY(w->findChild<QWidget*>("lightingPanel")->isVisible());
+        QVERIFY(w->findChild<QWidget*>("frontPicture")->isVisible());
         w->switchPage(MousecfgWidget::PageDpi);
+        QVERIFY(!w->findChild<QWidget*>("lightingPanel")->isVisible());
         QVERIFY(w->findChild<QWidget*>("dpiPanel")->isVisible());
         QVERIFY(w->findChild<QWidget*>("reportRatePanel")->isVisible());
         QVERIFY(!w->findChild<QWidget*>("buttonArea")->isVisible());
