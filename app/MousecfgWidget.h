@@ -156,6 +156,7 @@ private:
 
     // Panels.
     void gatherPanels();
+    void retranslatePanels();
     void selectButtonInPanel(int index);
 
     // Status and devices.

@@ -133,3 +133,19 @@ int MousecfgWidget::runApplyTransaction(bool gatherPanels, bool fullSend)
     thread.wait();
     return accepted == QDialog::Accepted ? thread.result : SEND_OK;
 }
+
+void MousecfgWidget::retranslatePanels()
+{
+    if (m_lightingPanel)
+        static_cast<KroColorWindow*>(m_lightingPanel)->retranslate();
+    if (m_buttonPanel)
+        static_cast<KroBtnWindow*>(m_buttonPanel)->retranslate();
+    if (m_dpiPanel)
+        static_cast<KroDPIWindow*>(m_dpiPanel)->retranslate();
+    if (m_speedPanel)
+        static_cast<KroPointSpeed*>(m_speedPanel)->retranslate();
+    if (m_ratePanel)
+        static_cast<KroReportRate*>(m_ratePanel)->retranslate();
+    if (m_macroPanel)
+        static_cast<MacroDialog*>(m_macroPanel)->retranslateTexts();
+}

@@ -93,12 +93,7 @@ void MousecfgWidget::retranslateTexts()
     if (m_tray)
         m_tray->retranslate();
 
-    // Each panel re-applies its own texts on the LanguageChange event Qt sends on a translator change;
-    // the panels that only know an explicit call get it here.
-    for (QWidget* panel : { m_lightingPanel, m_dpiPanel, m_ratePanel, m_speedPanel, m_macroPanel, m_buttonPanel }) {
-        if (panel && panel->metaObject()->indexOfMethod("retranslate()") >= 0)
-            QMetaObject::invokeMethod(panel, "retranslate");
-    }
+    retranslatePanels();
 
     // The stop waits until the poller's loop has ended, so no extra pause is needed before the start.
     stopBatteryThread();
