@@ -4,6 +4,7 @@
 #include "platform/SingleInstance.h"
 #include "store/appContext.h"
 #include "store/deviceDescription.h"
+#include "store/installLayout.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -20,7 +21,8 @@ int main(int argc, char* argv[])
     // Closing the window only hides it; the tray's Quit ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    setAppDir(QCoreApplication::applicationDirPath());
+    // A read-only installation keeps its state in the user's data folder.
+    setAppDir(resolveAppDir(QCoreApplication::applicationDirPath()));
     const QString product = productName();
     SingleInstance instance(product);
     if (!instance.isOnlyInstance())
