@@ -255,6 +255,10 @@
         <source>The macro has more than %1 events; the button keeps the first %1.</source>
         <translation>Das Makro hat mehr als %1 Ereignisse; die Taste behält nur die ersten %1.</translation>
     </message>
+    <message>
+        <source>The macro &quot;%1&quot; cannot be read.</source>
+        <translation>Das Makro „%1“ kann nicht gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>KroColorArea</name>
@@ -285,6 +289,18 @@
     <message>
         <source>Color Edit</source>
         <translation>Farbe bearbeiten</translation>
+    </message>
+    <message>
+        <source>H </source>
+        <translation>H </translation>
+    </message>
+    <message>
+        <source>S </source>
+        <translation>S </translation>
+    </message>
+    <message>
+        <source>V </source>
+        <translation>V </translation>
     </message>
 </context>
 <context>
@@ -1110,13 +1126,6 @@
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
-    </message>
-</context>
-<context>
-    <name>mousecfgctl</name>
-    <message>
-        <source>The mouse is connected but its device node may not be opened. Install the udev rule 70-mousecfg.rules and plug the receiver in again, or run as root.</source>
-        <translation>Die Maus ist angeschlossen, aber ihr Gerät lässt sich nicht öffnen. Installieren Sie die udev-Regel 70-mousecfg.rules und stecken Sie den Empfänger neu ein, oder starten Sie das Programm als root.</translation>
     </message>
 </context>
 </TS>

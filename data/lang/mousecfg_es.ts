@@ -255,6 +255,10 @@
         <source>The macro has more than %1 events; the button keeps the first %1.</source>
         <translation>La macro tiene más de %1 eventos; el botón conserva solo los %1 primeros.</translation>
     </message>
+    <message>
+        <source>The macro &quot;%1&quot; cannot be read.</source>
+        <translation>No se puede leer la macro «%1».</translation>
+    </message>
 </context>
 <context>
     <name>KroColorArea</name>
@@ -264,7 +268,7 @@
     </message>
     <message>
         <source>G </source>
-        <translation>V </translation>
+        <translation>G </translation>
     </message>
     <message>
         <source>B </source>
@@ -285,6 +289,18 @@
     <message>
         <source>Color Edit</source>
         <translation>Editar color</translation>
+    </message>
+    <message>
+        <source>H </source>
+        <translation>H </translation>
+    </message>
+    <message>
+        <source>S </source>
+        <translation>S </translation>
+    </message>
+    <message>
+        <source>V </source>
+        <translation>V </translation>
     </message>
 </context>
 <context>
@@ -1110,13 +1126,6 @@
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Salir</translation>
-    </message>
-</context>
-<context>
-    <name>mousecfgctl</name>
-    <message>
-        <source>The mouse is connected but its device node may not be opened. Install the udev rule 70-mousecfg.rules and plug the receiver in again, or run as root.</source>
-        <translation>El ratón está conectado, pero no se puede abrir su dispositivo. Instale la regla udev 70-mousecfg.rules y vuelva a conectar el receptor, o ejecute el programa como root.</translation>
     </message>
 </context>
 </TS>

@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>Polling Rate</source>
-        <translation>Fréquence d'interrogation</translation>
+        <translation>Fréquence d&apos;interrogation</translation>
     </message>
     <message>
         <source>Profile Menu</source>
@@ -254,6 +254,10 @@
     <message>
         <source>The macro has more than %1 events; the button keeps the first %1.</source>
         <translation>La macro compte plus de %1 événements ; le bouton ne garde que les %1 premiers.</translation>
+    </message>
+    <message>
+        <source>The macro &quot;%1&quot; cannot be read.</source>
+        <translation>Impossible de lire la macro « %1 ».</translation>
     </message>
 </context>
 <context>
@@ -285,6 +289,18 @@
     <message>
         <source>Color Edit</source>
         <translation>Modifier la couleur</translation>
+    </message>
+    <message>
+        <source>H </source>
+        <translation>T </translation>
+    </message>
+    <message>
+        <source>S </source>
+        <translation>S </translation>
+    </message>
+    <message>
+        <source>V </source>
+        <translation>L </translation>
     </message>
 </context>
 <context>
@@ -447,11 +463,11 @@
     </message>
     <message>
         <source>GUN SET</source>
-        <translation>RÉGLAGE D'ARME</translation>
+        <translation>RÉGLAGE D&apos;ARME</translation>
     </message>
     <message>
         <source>GUNFILE NAME</source>
-        <translation>NOM DU FICHIER D'ARME</translation>
+        <translation>NOM DU FICHIER D&apos;ARME</translation>
     </message>
     <message>
         <source>BULLETS</source>
@@ -467,7 +483,7 @@
     </message>
     <message>
         <source>TOO MANY MACROS TO BE CREATE!</source>
-        <translation>TROP DE MACROS, IMPOSSIBLE D'EN CRÉER UNE AUTRE !</translation>
+        <translation>TROP DE MACROS, IMPOSSIBLE D&apos;EN CRÉER UNE AUTRE !</translation>
     </message>
 </context>
 <context>
@@ -482,7 +498,7 @@
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation>RÉPÉTER JUSQU'AU PROCHAIN APPUI</translation>
+        <translation>RÉPÉTER JUSQU&apos;AU PROCHAIN APPUI</translation>
     </message>
     <message>
         <source>MACRO</source>
@@ -540,7 +556,7 @@
     </message>
     <message>
         <source>Angle Snapping</source>
-        <translation>Correction d'angle</translation>
+        <translation>Correction d&apos;angle</translation>
     </message>
     <message>
         <source>Jitter</source>
@@ -741,7 +757,7 @@
     </message>
     <message>
         <source>GUN SET</source>
-        <translation>RÉGLAGE D'ARME</translation>
+        <translation>RÉGLAGE D&apos;ARME</translation>
     </message>
     <message>
         <source>LOOPS TIME(1-255)</source>
@@ -753,7 +769,7 @@
     </message>
     <message>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation>RÉPÉTER JUSQU'AU PROCHAIN APPUI</translation>
+        <translation>RÉPÉTER JUSQU&apos;AU PROCHAIN APPUI</translation>
     </message>
     <message>
         <source>BATCH</source>
@@ -805,7 +821,7 @@
     </message>
     <message>
         <source>THE MACRO COULD NOT BE SAVED.</source>
-        <translation>IMPOSSIBLE D'ENREGISTRER LA MACRO.</translation>
+        <translation>IMPOSSIBLE D&apos;ENREGISTRER LA MACRO.</translation>
     </message>
     <message>
         <source>WARNING</source>
@@ -813,7 +829,7 @@
     </message>
     <message>
         <source>TOO MANY MACROS TO BE CREATE!</source>
-        <translation>TROP DE MACROS, IMPOSSIBLE D'EN CRÉER UNE AUTRE !</translation>
+        <translation>TROP DE MACROS, IMPOSSIBLE D&apos;EN CRÉER UNE AUTRE !</translation>
     </message>
     <message>
         <source>THIS NAME CANNOT BE USED FOR A MACRO.</source>
@@ -833,7 +849,7 @@
     </message>
     <message>
         <source>THIS FILE IS NOT A MACRO FILE.</source>
-        <translation>CE FICHIER N'EST PAS UN FICHIER DE MACRO.</translation>
+        <translation>CE FICHIER N&apos;EST PAS UN FICHIER DE MACRO.</translation>
     </message>
     <message>
         <source>A MACRO HOLDS AT MOST 63 EVENTS; THE REST WAS LEFT OUT.</source>
@@ -841,7 +857,7 @@
     </message>
     <message>
         <source>THESE FILES WERE NOT IMPORTED: %1</source>
-        <translation>CES FICHIERS N'ONT PAS ÉTÉ IMPORTÉS : %1</translation>
+        <translation>CES FICHIERS N&apos;ONT PAS ÉTÉ IMPORTÉS : %1</translation>
     </message>
     <message>
         <source>Save Macro File</source>
@@ -849,7 +865,7 @@
     </message>
     <message>
         <source>THESE MACROS WERE NOT EXPORTED: %1</source>
-        <translation>CES MACROS N'ONT PAS ÉTÉ EXPORTÉES : %1</translation>
+        <translation>CES MACROS N&apos;ONT PAS ÉTÉ EXPORTÉES : %1</translation>
     </message>
     <message>
         <source>A MACRO HOLDS AT MOST 63 EVENTS.</source>
@@ -857,7 +873,7 @@
     </message>
     <message>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
-        <translation>UNE OU PLUSIEURS TOUCHES N'ONT PAS ÉTÉ RELÂCHÉES.</translation>
+        <translation>UNE OU PLUSIEURS TOUCHES N&apos;ONT PAS ÉTÉ RELÂCHÉES.</translation>
     </message>
     <message>
         <source>LEFT CLICK</source>
@@ -924,7 +940,7 @@
     </message>
     <message>
         <source>To update the firmware, please connect to the computer with a cable.</source>
-        <translation>Pour mettre à jour le micrologiciel, reliez la souris à l'ordinateur avec le câble.</translation>
+        <translation>Pour mettre à jour le micrologiciel, reliez la souris à l&apos;ordinateur avec le câble.</translation>
     </message>
     <message>
         <source>Do you want to upgrade the firmware?</source>
@@ -932,7 +948,7 @@
     </message>
     <message>
         <source>The firmware updater could not be started.</source>
-        <translation>Impossible de lancer l'outil de mise à jour du micrologiciel.</translation>
+        <translation>Impossible de lancer l&apos;outil de mise à jour du micrologiciel.</translation>
     </message>
     <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
@@ -1051,11 +1067,11 @@
     </message>
     <message>
         <source>Mouse is sleeping or not connected.</source>
-        <translation>La souris est en veille ou n'est pas connectée.</translation>
+        <translation>La souris est en veille ou n&apos;est pas connectée.</translation>
     </message>
     <message>
         <source>Send data failed, please try again.</source>
-        <translation>L'envoi des données a échoué, veuillez réessayer.</translation>
+        <translation>L&apos;envoi des données a échoué, veuillez réessayer.</translation>
     </message>
     <message>
         <source>Are you sure you want reset this profile?</source>
@@ -1110,13 +1126,6 @@
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
-    </message>
-</context>
-<context>
-    <name>mousecfgctl</name>
-    <message>
-        <source>The mouse is connected but its device node may not be opened. Install the udev rule 70-mousecfg.rules and plug the receiver in again, or run as root.</source>
-        <translation>La souris est branchée, mais son périphérique ne peut pas être ouvert. Installez la règle udev 70-mousecfg.rules puis rebranchez le récepteur, ou lancez le programme en tant que root.</translation>
     </message>
 </context>
 </TS>

@@ -255,6 +255,10 @@
         <source>The macro has more than %1 events; the button keeps the first %1.</source>
         <translation>该宏超过 %1 个事件，按键只保留前 %1 个。</translation>
     </message>
+    <message>
+        <source>The macro &quot;%1&quot; cannot be read.</source>
+        <translation>无法读取宏“%1”。</translation>
+    </message>
 </context>
 <context>
     <name>KroColorArea</name>
@@ -285,6 +289,18 @@
     <message>
         <source>Color Edit</source>
         <translation>编辑颜色</translation>
+    </message>
+    <message>
+        <source>H </source>
+        <translation>色 </translation>
+    </message>
+    <message>
+        <source>S </source>
+        <translation>饱 </translation>
+    </message>
+    <message>
+        <source>V </source>
+        <translation>亮 </translation>
     </message>
 </context>
 <context>
@@ -1110,13 +1126,6 @@
     <message>
         <source>&amp;Quit</source>
         <translation>退出(&amp;Q)</translation>
-    </message>
-</context>
-<context>
-    <name>mousecfgctl</name>
-    <message>
-        <source>The mouse is connected but its device node may not be opened. Install the udev rule 70-mousecfg.rules and plug the receiver in again, or run as root.</source>
-        <translation>鼠标已连接，但无法打开其设备节点。请安装 udev 规则 70-mousecfg.rules 后重新插入接收器，或以 root 身份运行。</translation>
     </message>
 </context>
 </TS>
