@@ -157,6 +157,7 @@ private:
     // Panels.
     void gatherPanels();
     void retranslatePanels();
+    void rescalePanels();
     void selectButtonInPanel(int index);
 
     // Status and devices.

@@ -89,6 +89,7 @@ void MousecfgWidget::applyScale(const DisplayScale& scale)
     resize(scaled(LAYOUT_WIDTH), scaled(LAYOUT_HEIGHT));
     if (!background.isNull())
         setMask(background.mask());
+    rescalePanels();
     placeWidgets();
     qDebug("width = %d, height = %d m_iDpiVal = %d\n", width(), height(), m_step);
 }
@@ -178,6 +179,8 @@ void MousecfgWidget::refreshScrollImages()
     m_scrollDown->setImages(scrollImagesFor(product, false));
 }
 
+// The button page's labels carry their 1-based number (253/254 for the wheel pair, which has no
+// marker); the front markers and the hover pictures count from 0 and 1.
 void MousecfgWidget::slotMouseOver(KroPushButton* btn, bool bType)
 {
     int k = -1;
@@ -186,7 +189,7 @@ void MousecfgWidget::slotMouseOver(KroPushButton* btn, bool bType)
             k = i;
     }
     if (k < 0 && btn)
-        k = btn->index();
+        k = btn->index() - 1;
     if (k < 0 || k >= MARKER_COUNT)
         return;
     m_frontMarkers[k]->setState(bType ? 0 : 1);

@@ -7,6 +7,7 @@
 #include "buttons/KroBtnWindow.h"
 #include "buttons/KroGunsetDialog.h"
 #include "buttons/buttonFunctions.h"
+#include "buttons/dialogRunner.h"
 #include "device/KroProcessThread.h"
 #include "device/transaction.h"
 #include "macros/MacroDialog.h"
@@ -69,7 +70,7 @@ void MousecfgWidget::connectPanels()
     connect(macros, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
     connect(macros, &MacroDialog::GunSetSignal, this, [this, macros] {
         KroGunsetDialog dialog(this);
-        if (dialog.exec() == QDialog::Accepted)
+        if (runDialog(&dialog) == QDialog::Accepted)
             macros->addGunSetMacro(dialog.name(), dialog.events());
     });
 }
@@ -132,6 +133,20 @@ int MousecfgWidget::runApplyTransaction(bool gatherPanels, bool fullSend)
     const int accepted = dialog.exec();
     thread.wait();
     return accepted == QDialog::Accepted ? thread.result : SEND_OK;
+}
+
+// Panels built before the first scale was known follow every later factor.
+void MousecfgWidget::rescalePanels()
+{
+    const double f = scaleFactor();
+    if (m_lightingPanel)
+        static_cast<KroColorWindow*>(m_lightingPanel)->setScale(f);
+    if (m_dpiPanel)
+        static_cast<KroDPIWindow*>(m_dpiPanel)->setScale(f);
+    if (m_speedPanel)
+        static_cast<KroPointSpeed*>(m_speedPanel)->setScale(f);
+    if (m_ratePanel)
+        static_cast<KroReportRate*>(m_ratePanel)->setScale(f);
 }
 
 void MousecfgWidget::retranslatePanels()

@@ -6,9 +6,11 @@
 #include "app/widgets/KroMessageBox.h"
 #include "app/widgets/KroProcessbar.h"
 #include "app/widgets/KroPushButton.h"
+#include "buttons/KroBtnWindow.h"
 #include "device/KroGetBatteryThread.h"
 #include "device/commandSet.h"
 #include "device/hidDevices.h"
+#include "panels/KroColorWindow.h"
 #include "panels/KroDPIWindow.h"
 #include "platform/Notice.h"
 #include "sim/VirtualMouseDecoder.h"
@@ -22,7 +24,10 @@
 #include "VirtualMouseFixture.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QLabel>
 #include <QScrollArea>
 #include <QSettings>
 #include <QtTest>
@@ -54,6 +59,22 @@ QList<int> commandsSent(const QString& log)
             commands << bytes.at(3).toInt(nullptr, 16);
     }
     return commands;
+}
+
+// A one-colour picture at the window's mouse picture path of the product.
+void writeMousePicture(const QString& file, const QColor& colour)
+{
+    const QString folder = appDir() + "/skin/mouse/" + VirtualMouseFixture::productName();
+    QDir().mkpath(folder);
+    QImage image(450, 400, QImage::Format_RGB32);
+    image.fill(colour);
+    QVERIFY(image.save(folder + "/" + file));
+}
+
+QColor frontPictureColour(const MousecfgWidget& w)
+{
+    const QPixmap* picture = w.findChild<QLabel*>("frontPicture")->pixmap();
+    return picture && !picture->isNull() ? picture->toImage().pixelColor(10, 10) : QColor();
 }
 
 } // namespace
@@ -109,6 +130,49 @@ private slots:
         QCOMPARE(w->findChild<QWidget*>("applyButton")->geometry(), QRect(895, 882, 114, 45));
         // Collapsed controls stay collapsed at every scale.
         QCOMPARE(w->findChild<QWidget*>("addButton")->size(), QSize(0, 0));
+    }
+
+    void panelsFollowTheScale()
+    {
+        auto w = makeWindow();
+        w->setLogicalDpiOverride(96);
+        auto* lighting = w->findChild<KroColorWindow*>("lightingPanel");
+        auto* dpi = w->findChild<KroDPIWindow*>("dpiPanel");
+        auto* lightingLabel = lighting->findChild<QLabel*>("effectTitle");
+        auto* dpiLabel = dpi->findChild<QLabel*>("sleepTitleLabel");
+        QVERIFY(lightingLabel && dpiLabel);
+        const QFont small = lightingLabel->font();
+        const QFont smallDpi = dpiLabel->font();
+        w->setLogicalDpiOverride(144);
+        QVERIFY(QFontInfo(lightingLabel->font()).pixelSize() > QFontInfo(small).pixelSize());
+        QVERIFY(QFontInfo(dpiLabel->font()).pixelSize() > QFontInfo(smallDpi).pixelSize());
+        QCOMPARE(lighting->profile(), &currentConfig.current());
+    }
+
+    void hoveringALabelShowsItsButtonOnThePicture()
+    {
+        writeMousePicture("Mouse.png", Qt::white);
+        writeMousePicture("mouse_1.png", Qt::red);
+        writeMousePicture("mouse_2.png", Qt::blue);
+        auto w = makeWindow();
+        auto* buttons = w->findChild<KroBtnWindow*>("buttonPanel");
+        QCOMPARE(frontPictureColour(*w), QColor(Qt::white));
+        const int secondMarker = w->findChild<KroPushButton*>("frontMarker2")->state();
+        // The first row is button 1: marker 1 and mouse_1.png.
+        emit buttons->SelBtnControl(buttons->label(0), true);
+        QCOMPARE(frontPictureColour(*w), QColor(Qt::red));
+        QCOMPARE(w->findChild<KroPushButton*>("frontMarker1")->state(), 0);
+        QCOMPARE(w->findChild<KroPushButton*>("frontMarker2")->state(), secondMarker);
+        emit buttons->SelBtnControl(buttons->label(0), false);
+        QCOMPARE(frontPictureColour(*w), QColor(Qt::white));
+        QCOMPARE(w->findChild<KroPushButton*>("frontMarker1")->state(), 1);
+        emit buttons->SelBtnControl(buttons->label(1), true);
+        QCOMPARE(frontPictureColour(*w), QColor(Qt::blue));
+        emit buttons->SelBtnControl(buttons->label(1), false);
+        // The wheel pair (253, 254) has no marker: the picture stays.
+        emit buttons->SelBtnControl(buttons->label(40), true);
+        emit buttons->SelBtnControl(buttons->label(41), true);
+        QCOMPARE(frontPictureColour(*w), QColor(Qt::white));
     }
 
     void pagesShowTheirWidgets()

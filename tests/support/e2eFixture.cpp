@@ -1,0 +1,89 @@
+// End-to-end setup shared by the tests that drive the main window against the virtual mouse.
+#include "e2eFixture.h"
+
+#include "app/MousecfgWidget.h"
+#include "app/widgets/KroMessageBox.h"
+#include "app/widgets/KroPushButton.h"
+#include "platform/Notice.h"
+#include "store/appContext.h"
+#include "store/deviceDescription.h"
+#include "store/profileFiles.h"
+#include "store/settings.h"
+
+#include "TestAppDir.h"
+#include "VirtualMouseFixture.h"
+
+#include <QAbstractButton>
+#include <QtTest>
+
+namespace {
+
+void writeFactoryProfiles()
+{
+    for (int i = 1; i <= PROFILE_COUNT; ++i) {
+        ProfileData p;
+        makeDefaultProfile(p);
+        p.ProfileName = QStringLiteral("Profile %1").arg(i);
+        saveProfileFile(p, p.ProfileName);
+    }
+}
+
+} // namespace
+
+E2eFixture::E2eFixture()
+    : m_dir(std::make_unique<TestAppDir>(true))
+{
+    KroMessageBox::clearTestHooks();
+    KroMessageBox::setDefaultAnswer(QDialog::Accepted);
+    notice::setSink([](const QString&, const QColor&) {});
+    setMouseConnected(false);
+    m_mouse = std::make_unique<VirtualMouseFixture>(VirtualMouseFixture::ReceiverOnly, false);
+    writeFactoryProfiles();
+    m_window = std::make_unique<MousecfgWidget>();
+}
+
+E2eFixture::~E2eFixture()
+{
+    setDialogAnswer({});
+    m_window.reset();
+    notice::setSink({});
+    KroMessageBox::clearTestHooks();
+    m_mouse.reset();
+    m_dir.reset();
+}
+
+KroPushButton* E2eFixture::button(const QString& name) const
+{
+    return m_window->findChild<KroPushButton*>(name);
+}
+
+void E2eFixture::apply()
+{
+    KroPushButton* applyButton = button(QStringLiteral("applyButton"));
+    QVERIFY(applyButton);
+    applyButton->click();
+}
+
+VirtualMouseDecoder E2eFixture::decoder() const
+{
+    return VirtualMouseDecoder(m_mouse->mouse(), sensorModel());
+}
+
+int E2eFixture::deviceSlot(int uiButton)
+{
+    return buttonMatrix()[uiButton];
+}
+
+void E2eFixture::selectFrontButton(int k)
+{
+    m_window->switchPage(MousecfgWidget::PageCustomize);
+    KroPushButton* marker = button(QStringLiteral("frontMarker%1").arg(k + 1));
+    QVERIFY(marker);
+    marker->click();
+}
+
+void e2ePressYes(QDialog* dialog)
+{
+    if (auto* yes = dialog->findChild<QAbstractButton*>(QStringLiteral("yesBtn")))
+        yes->click();
+}
