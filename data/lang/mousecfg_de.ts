@@ -331,7 +331,7 @@
     </message>
     <message>
         <source>MOVE TO LIGHT OFF</source>
-        <translation>LICHT AUS, BEWEGEN ZUM EINSCHALTEN</translation>
+        <translation>BEI BEWEGUNG AUFWECKEN</translation>
     </message>
     <message>
         <source>OFF</source>
@@ -405,15 +405,15 @@
     <name>KroDPIWindow</name>
     <message>
         <source> MINUTE</source>
-        <translation> MINUTE(N)</translation>
+        <translation> MIN.</translation>
     </message>
     <message>
         <source>SLEEP TIME</source>
-        <translation>RUHEZUSTAND NACH</translation>
+        <translation>STANDBY</translation>
     </message>
     <message>
         <source>MOVE TO LIGHT OFF</source>
-        <translation>LICHT AUS, BEWEGEN ZUM EINSCHALTEN</translation>
+        <translation>BEI BEWEGUNG AN</translation>
     </message>
 </context>
 <context>
@@ -494,11 +494,11 @@
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>WIEDERHOLEN, SOLANGE DIE TASTE GEDRÜCKT IST</translation>
+        <translation>WIEDERHOLEN, SOLANGE GEDRÜCKT</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation>WIEDERHOLEN BIS ZUM NÄCHSTEN TASTENDRUCK</translation>
+        <translation>WIEDERHOLEN BIS ERNEUT GEDRÜCKT</translation>
     </message>
     <message>
         <source>MACRO</source>
@@ -713,11 +713,11 @@
     </message>
     <message>
         <source>IMPORT</source>
-        <translation>IMPORTIEREN</translation>
+        <translation>IMPORT</translation>
     </message>
     <message>
         <source>EXPORT</source>
-        <translation>EXPORTIEREN</translation>
+        <translation>EXPORT</translation>
     </message>
     <message>
         <source>EDIT</source>
@@ -725,11 +725,11 @@
     </message>
     <message>
         <source>TOP</source>
-        <translation>GANZ NACH OBEN</translation>
+        <translation>GANZ OBEN</translation>
     </message>
     <message>
         <source>BOTTOM</source>
-        <translation>GANZ NACH UNTEN</translation>
+        <translation>GANZ UNTEN</translation>
     </message>
     <message>
         <source>MOVE UP</source>
@@ -745,7 +745,7 @@
     </message>
     <message>
         <source>INSERT DELAY</source>
-        <translation>VERZÖGERUNG EINFÜGEN</translation>
+        <translation>+ PAUSE</translation>
     </message>
     <message>
         <source>SAVE</source>
@@ -761,15 +761,15 @@
     </message>
     <message>
         <source>LOOPS TIME(1-255)</source>
-        <translation>WIEDERHOLUNGEN (1-255)</translation>
+        <translation>DURCHLÄUFE 1-255</translation>
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>WIEDERHOLEN, SOLANGE DIE TASTE GEDRÜCKT IST</translation>
+        <translation>SOLANGE GEDRÜCKT</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation>WIEDERHOLEN BIS ZUM NÄCHSTEN TASTENDRUCK</translation>
+        <translation>BIS ERNEUT GEDRÜCKT</translation>
     </message>
     <message>
         <source>BATCH</source>
@@ -785,11 +785,11 @@
     </message>
     <message>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation>VERZÖGERUNGEN ZWISCHEN AKTIONEN AUFZEICHNEN</translation>
+        <translation>VERZÖGERUNGEN AUFZEICHNEN</translation>
     </message>
     <message>
         <source>INSERT DEFAULT DELAY</source>
-        <translation>STANDARDVERZÖGERUNG EINFÜGEN</translation>
+        <translation>FESTE VERZÖGERUNG</translation>
     </message>
     <message>
         <source>KEY</source>
@@ -992,7 +992,7 @@
     </message>
     <message>
         <source>Apply</source>
-        <translation>Übernehmen</translation>
+        <translation>Anwenden</translation>
     </message>
     <message>
         <source>LOAD1</source>

@@ -331,7 +331,7 @@
     </message>
     <message>
         <source>MOVE TO LIGHT OFF</source>
-        <translation>APAGAR LUZ, MOVER PARA ENCENDER</translation>
+        <translation>MOVER PARA ENCENDER</translation>
     </message>
     <message>
         <source>OFF</source>
@@ -405,15 +405,15 @@
     <name>KroDPIWindow</name>
     <message>
         <source> MINUTE</source>
-        <translation> MINUTO(S)</translation>
+        <translation> MIN</translation>
     </message>
     <message>
         <source>SLEEP TIME</source>
-        <translation>TIEMPO DE REPOSO</translation>
+        <translation>REPOSO</translation>
     </message>
     <message>
         <source>MOVE TO LIGHT OFF</source>
-        <translation>APAGAR LUZ, MOVER PARA ENCENDER</translation>
+        <translation>LUZ AL MOVER</translation>
     </message>
 </context>
 <context>
@@ -494,11 +494,11 @@
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>REPETIR MIENTRAS SE MANTIENE LA TECLA</translation>
+        <translation>REPETIR MIENTRAS ESTÉ PULSADO</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation>REPETIR HASTA VOLVER A PULSAR LA TECLA</translation>
+        <translation>REPETIR HASTA VOLVER A PULSAR</translation>
     </message>
     <message>
         <source>MACRO</source>
@@ -544,7 +544,7 @@
     </message>
     <message>
         <source>Lift Distance</source>
-        <translation>Distancia de elevación</translation>
+        <translation>Altura LOD</translation>
     </message>
     <message>
         <source>1mm</source>
@@ -611,7 +611,7 @@
     </message>
     <message>
         <source>REPORT RATE</source>
-        <translation>TASA DE INFORME</translation>
+        <translation>FRECUENCIA</translation>
     </message>
     <message>
         <source>Lift off Distance</source>
@@ -745,7 +745,7 @@
     </message>
     <message>
         <source>INSERT DELAY</source>
-        <translation>INSERTAR RETARDO</translation>
+        <translation>+ RETARDO</translation>
     </message>
     <message>
         <source>SAVE</source>
@@ -757,7 +757,7 @@
     </message>
     <message>
         <source>GUN SET</source>
-        <translation>AJUSTE DE ARMA</translation>
+        <translation>ARMAS</translation>
     </message>
     <message>
         <source>LOOPS TIME(1-255)</source>
@@ -765,11 +765,11 @@
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>REPETIR MIENTRAS SE MANTIENE LA TECLA</translation>
+        <translation>MIENTRAS ESTÉ PULSADO</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation>REPETIR HASTA VOLVER A PULSAR LA TECLA</translation>
+        <translation>HASTA VOLVER A PULSAR</translation>
     </message>
     <message>
         <source>BATCH</source>
@@ -777,7 +777,7 @@
     </message>
     <message>
         <source>MACRO NAME</source>
-        <translation>NOMBRE DE LA MACRO</translation>
+        <translation>NOMBRE</translation>
     </message>
     <message>
         <source>MOUSE COMMAND</source>
@@ -789,7 +789,7 @@
     </message>
     <message>
         <source>INSERT DEFAULT DELAY</source>
-        <translation>INSERTAR RETARDO PREDETERMINADO</translation>
+        <translation>INSERTAR RETARDO FIJO</translation>
     </message>
     <message>
         <source>KEY</source>
@@ -897,11 +897,11 @@
     </message>
     <message>
         <source>MOVE LEFT</source>
-        <translation>A LA IZQUIERDA</translation>
+        <translation>IZQUIERDA</translation>
     </message>
     <message>
         <source>MOVE RIGHT</source>
-        <translation>A LA DERECHA</translation>
+        <translation>DERECHA</translation>
     </message>
 </context>
 <context>

@@ -331,7 +331,7 @@
     </message>
     <message>
         <source>MOVE TO LIGHT OFF</source>
-        <translation>ÉTEINDRE LA LUMIÈRE, BOUGER POUR RALLUMER</translation>
+        <translation>BOUGER POUR RALLUMER</translation>
     </message>
     <message>
         <source>OFF</source>
@@ -405,15 +405,15 @@
     <name>KroDPIWindow</name>
     <message>
         <source> MINUTE</source>
-        <translation> MINUTE(S)</translation>
+        <translation> MIN</translation>
     </message>
     <message>
         <source>SLEEP TIME</source>
-        <translation>MISE EN VEILLE</translation>
+        <translation>VEILLE</translation>
     </message>
     <message>
         <source>MOVE TO LIGHT OFF</source>
-        <translation>ÉTEINDRE LA LUMIÈRE, BOUGER POUR RALLUMER</translation>
+        <translation>LED AU MOUVEMENT</translation>
     </message>
 </context>
 <context>
@@ -494,11 +494,11 @@
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>RÉPÉTER TANT QUE LA TOUCHE EST ENFONCÉE</translation>
+        <translation>RÉPÉTER TANT QUE MAINTENU</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation>RÉPÉTER JUSQU&apos;AU PROCHAIN APPUI</translation>
+        <translation>RÉPÉTER JUSQU&apos;À NOUVEL APPUI</translation>
     </message>
     <message>
         <source>MACRO</source>
@@ -536,7 +536,7 @@
     </message>
     <message>
         <source>Key Response</source>
-        <translation>Temps de réponse des touches</translation>
+        <translation>Réponse des touches</translation>
     </message>
     <message>
         <source>Enable sync</source>
@@ -544,7 +544,7 @@
     </message>
     <message>
         <source>Lift Distance</source>
-        <translation>Distance de levée</translation>
+        <translation>Hauteur LOD</translation>
     </message>
     <message>
         <source>1mm</source>
@@ -611,7 +611,7 @@
     </message>
     <message>
         <source>REPORT RATE</source>
-        <translation>FRÉQUENCE DE RAPPORT</translation>
+        <translation>FRÉQUENCE</translation>
     </message>
     <message>
         <source>Lift off Distance</source>
@@ -745,11 +745,11 @@
     </message>
     <message>
         <source>INSERT DELAY</source>
-        <translation>INSÉRER UN DÉLAI</translation>
+        <translation>+ DÉLAI</translation>
     </message>
     <message>
         <source>SAVE</source>
-        <translation>ENREGISTRER</translation>
+        <translation>SAUVER</translation>
     </message>
     <message>
         <source>CANCEL</source>
@@ -757,19 +757,19 @@
     </message>
     <message>
         <source>GUN SET</source>
-        <translation>RÉGLAGE D&apos;ARME</translation>
+        <translation>ARMES</translation>
     </message>
     <message>
         <source>LOOPS TIME(1-255)</source>
-        <translation>NOMBRE DE RÉPÉTITIONS (1-255)</translation>
+        <translation>BOUCLES (1-255)</translation>
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>RÉPÉTER TANT QUE LA TOUCHE EST ENFONCÉE</translation>
+        <translation>TANT QUE MAINTENU</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation>RÉPÉTER JUSQU&apos;AU PROCHAIN APPUI</translation>
+        <translation>JUSQU&apos;À NOUVEL APPUI</translation>
     </message>
     <message>
         <source>BATCH</source>
@@ -777,7 +777,7 @@
     </message>
     <message>
         <source>MACRO NAME</source>
-        <translation>NOM DE LA MACRO</translation>
+        <translation>NOM</translation>
     </message>
     <message>
         <source>MOUSE COMMAND</source>
@@ -785,7 +785,7 @@
     </message>
     <message>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation>ENREGISTRER LES DÉLAIS ENTRE LES ACTIONS</translation>
+        <translation>ENREGISTRER LES DÉLAIS</translation>
     </message>
     <message>
         <source>INSERT DEFAULT DELAY</source>
@@ -897,11 +897,11 @@
     </message>
     <message>
         <source>MOVE LEFT</source>
-        <translation>VERS LA GAUCHE</translation>
+        <translation>À GAUCHE</translation>
     </message>
     <message>
         <source>MOVE RIGHT</source>
-        <translation>VERS LA DROITE</translation>
+        <translation>À DROITE</translation>
     </message>
 </context>
 <context>
@@ -1000,7 +1000,7 @@
     </message>
     <message>
         <source>SAVE</source>
-        <translation>ENREGISTRER</translation>
+        <translation>SAUVER</translation>
     </message>
     <message>
         <source>LIGHTING</source>
