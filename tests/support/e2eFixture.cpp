@@ -12,6 +12,7 @@
 
 #include "TestAppDir.h"
 #include "VirtualMouseFixture.h"
+#include "buttonsSkin.h"
 
 #include <QAbstractButton>
 #include <QtTest>
@@ -30,9 +31,11 @@ void writeFactoryProfiles()
 
 } // namespace
 
-E2eFixture::E2eFixture()
+E2eFixture::E2eFixture(bool withSkin)
     : m_dir(std::make_unique<TestAppDir>(true))
 {
+    if (withSkin)
+        buttonsCopySkin(m_dir->path());
     KroMessageBox::clearTestHooks();
     KroMessageBox::setDefaultAnswer(QDialog::Accepted);
     notice::setSink([](const QString&, const QColor&) {});

@@ -17,7 +17,8 @@ class VirtualMouseFixture;
 
 class E2eFixture {
 public:
-    E2eFixture();
+    // withSkin: the painted skin of the build is copied in first, for screenshots.
+    explicit E2eFixture(bool withSkin = false);
     ~E2eFixture();
     E2eFixture(const E2eFixture&) = delete;
     E2eFixture& operator=(const E2eFixture&) = delete;
