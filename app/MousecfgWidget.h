@@ -158,6 +158,7 @@ private:
     void gatherPanels();
     void retranslatePanels();
     void rescalePanels();
+    void createButtonPanel();
     void selectButtonInPanel(int index);
 
     // Status and devices.
@@ -213,6 +214,7 @@ private:
     QWidget* m_macroPanel = nullptr;
     QWidget* m_buttonPanel = nullptr;
     QScrollArea* m_buttonArea = nullptr;
+    double m_buttonPanelFactor = 1.0;
 
     StatusDisplay* m_status = nullptr;
     TrayController* m_tray = nullptr;

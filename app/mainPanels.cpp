@@ -31,9 +31,7 @@ void MousecfgWidget::createPanels()
     m_buttonArea->setFrameShape(QFrame::NoFrame);
     m_buttonArea->setStyleSheet(QStringLiteral("QScrollArea{background:transparent;}"));
     m_buttonArea->viewport()->setAutoFillBackground(false);
-    m_buttonPanel = new KroBtnWindow(m_buttonArea, &currentConfig.current(), f);
-    m_buttonPanel->setObjectName(QStringLiteral("buttonPanel"));
-    m_buttonArea->setWidget(m_buttonPanel);
+    createButtonPanel();
     m_places.append({ m_buttonArea, QRect(285, 90, 332, 442) });
 
     m_dpiPanel = new KroDPIWindow(this, f);
@@ -53,13 +51,24 @@ void MousecfgWidget::createPanels()
     m_places.append({ m_macroPanel, QRect(285, 90, 665, 467) });
 }
 
-void MousecfgWidget::connectPanels()
+// The button panel lays its labels out at the factor it is built with, so a new factor builds it
+// again. The old one may be running a menu or dialog of its own, so it goes later.
+void MousecfgWidget::createButtonPanel()
 {
-    auto* buttons = static_cast<KroBtnWindow*>(m_buttonPanel);
+    if (QWidget* old = m_buttonArea->takeWidget())
+        old->deleteLater();
+    auto* buttons = new KroBtnWindow(m_buttonArea, &currentConfig.current(), scaleFactor());
+    buttons->setObjectName(QStringLiteral("buttonPanel"));
+    m_buttonArea->setWidget(buttons);
+    m_buttonPanel = buttons;
+    m_buttonPanelFactor = scaleFactor();
     connect(buttons, &KroBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
     connect(buttons, &KroBtnWindow::GotoMacroTab, this, &MousecfgWidget::slotGotoMacro);
     connect(buttons, &KroBtnWindow::PopOneClickBox, this, &MousecfgWidget::slotPopOneClickBox);
+}
 
+void MousecfgWidget::connectPanels()
+{
     auto* rate = static_cast<KroReportRate*>(m_ratePanel);
     auto* speed = static_cast<KroPointSpeed*>(m_speedPanel);
     connect(rate, &KroReportRate::RefreshLift, this, &MousecfgWidget::slotLiftChange);
@@ -139,6 +148,11 @@ int MousecfgWidget::runApplyTransaction(bool gatherPanels, bool fullSend)
 void MousecfgWidget::rescalePanels()
 {
     const double f = scaleFactor();
+    if (m_buttonArea && f != m_buttonPanelFactor) {
+        createButtonPanel();
+        if (!m_frontView)
+            selectButtonInPanel(SIDE_PAGE_FIRST);
+    }
     if (m_lightingPanel)
         static_cast<KroColorWindow*>(m_lightingPanel)->setScale(f);
     if (m_dpiPanel)

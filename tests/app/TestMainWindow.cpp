@@ -147,6 +147,13 @@ private slots:
         QVERIFY(QFontInfo(lightingLabel->font()).pixelSize() > QFontInfo(small).pixelSize());
         QVERIFY(QFontInfo(dpiLabel->font()).pixelSize() > QFontInfo(smallDpi).pixelSize());
         QCOMPARE(lighting->profile(), &currentConfig.current());
+        // The button panel is built again at the new factor, on the same profile.
+        auto* buttons = w->findChild<KroBtnWindow*>("buttonPanel");
+        QCOMPARE(w->findChild<QScrollArea*>("buttonArea")->widget(), buttons);
+        QCOMPARE(buttons->label(0)->width(), int(220 * 1.5));
+        QCOMPARE(buttons->profile(), &currentConfig.current());
+        emit buttons->SelBtnControl(buttons->label(0), true);
+        QCOMPARE(w->findChild<KroPushButton*>("frontMarker1")->state(), 0);
     }
 
     void hoveringALabelShowsItsButtonOnThePicture()
