@@ -276,7 +276,7 @@
     </message>
     <message>
         <source>APPLY</source>
-        <translation>ÜBERNEHMEN</translation>
+        <translation>ANWENDEN</translation>
     </message>
     <message>
         <source>OK</source>
