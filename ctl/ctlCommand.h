@@ -9,7 +9,7 @@
 enum CtlExit {
     CTL_OK = 0,
     CTL_NO_DEVICE = 1,
-    CTL_USAGE = 2,
+    CTL_USAGE = 64, // EX_USAGE; 2 is the send status "frame not confirmed"
     CTL_NO_ACCESS = 3,
 };
 

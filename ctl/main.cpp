@@ -47,8 +47,8 @@ void printHelp()
         << ctlText("Exit codes (commands that send list their own above):") << "\n"
         << "  0  " << ctlText("success") << "\n"
         << "  1  " << ctlText("no receiver or cable found") << "\n"
-        << "  2  " << ctlText("unknown command or wrong arguments") << "\n"
-        << "  3  " << ctlText("a device was found but cannot be opened (permissions)") << "\n";
+        << "  3  " << ctlText("a device was found but cannot be opened (permissions)") << "\n"
+        << "  64  " << ctlText("unknown command or wrong arguments") << "\n";
     out.flush();
 }
 

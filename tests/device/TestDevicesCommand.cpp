@@ -1,47 +1,22 @@
 // mousecfgctl devices and --help, run as a separate process against the virtual mouse.
 #include "support/TestAppDir.h"
+#include "support/ctlRunner.h"
 
-#include <QProcess>
 #include <QtTest>
-
-namespace {
-
-struct Run {
-    int code = -1;
-    QString out;
-};
-
-Run runCtl(const QStringList& arguments, const QString& device, const QString& appDir)
-{
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("MOUSECFG_DEVICE", device);
-    env.insert("MOUSECFG_APP_DIR", appDir);
-    process.setProcessEnvironment(env);
-    process.start(qEnvironmentVariable("MOUSECFG_BIN_DIR") + "/mousecfgctl", arguments);
-    Run run;
-    if (!process.waitForFinished(30000))
-        return run;
-    run.code = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
-    return run;
-}
-
-} // namespace
 
 class TestDevicesCommand : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase()
     {
-        if (!QFile::exists(qEnvironmentVariable("MOUSECFG_BIN_DIR") + "/mousecfgctl"))
+        if (ctlProgram().isEmpty())
             QSKIP("mousecfgctl is not built");
     }
 
     void listsVirtualReceiverAndCable()
     {
         TestAppDir dir(true);
-        const Run run = runCtl({ "devices" }, "virtual", dir.path());
+        const CtlRun run = runCtl(dir, { "devices" });
         QCOMPARE(run.code, 0);
         QVERIFY2(run.out.contains(QRegularExpression("Receiver 248a:fa02, release 1\\.00")), qPrintable(run.out));
         QVERIFY(run.out.contains(QRegularExpression("Cable 248a:fb01, release 1\\.05")));
@@ -54,7 +29,7 @@ private slots:
     void missingCableIsNamed()
     {
         TestAppDir dir(true);
-        const Run run = runCtl({ "devices" }, "virtual-receiver", dir.path());
+        const CtlRun run = runCtl(dir, { "devices" }, "virtual-receiver");
         QCOMPARE(run.code, 0);
         QVERIFY(run.out.contains("Cable 248a:fb01: not found"));
     }
@@ -63,7 +38,7 @@ private slots:
     {
         TestAppDir dir(false);
         dir.write("DefaultProfile.bin", "[PROFILE]\nvid1=4660\npid1=22136\n");
-        const Run run = runCtl({ "devices" }, "virtual", dir.path());
+        const CtlRun run = runCtl(dir, { "devices" });
         QCOMPARE(run.code, 0);
         QVERIFY2(run.out.contains("Receiver 1234:5678, release"), qPrintable(run.out));
     }
@@ -71,12 +46,14 @@ private slots:
     void helpAndUsageErrors()
     {
         TestAppDir dir(true);
-        const Run help = runCtl({ "--help" }, "virtual", dir.path());
+        const CtlRun help = runCtl(dir, { "--help" });
         QCOMPARE(help.code, 0);
         QVERIFY(help.out.contains("devices"));
         QVERIFY(help.out.contains("MOUSECFG_DEVICE"));
-        QCOMPARE(runCtl({ "frobnicate" }, "virtual", dir.path()).code, 2);
-        QCOMPARE(runCtl({ "devices", "extra" }, "virtual", dir.path()).code, 2);
+        QVERIFY2(help.out.contains("  64  unknown command or wrong arguments"), qPrintable(help.out));
+        QCOMPARE(runCtl(dir, {}).code, 64);
+        QCOMPARE(runCtl(dir, { "frobnicate" }).code, 64);
+        QCOMPARE(runCtl(dir, { "devices", "extra" }).code, 64);
     }
 };
 

@@ -1,0 +1,39 @@
+// Runs the mousecfgctl program as a separate process against a test application directory.
+#include "support/ctlRunner.h"
+
+#include "support/TestAppDir.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+QString ctlProgram()
+{
+    const QString path = qEnvironmentVariable("MOUSECFG_BIN_DIR") + "/mousecfgctl";
+    return QFile::exists(path) ? path : QString();
+}
+
+CtlRun runCtl(const TestAppDir& dir, const QStringList& arguments, const QString& device)
+{
+    const QString logPath = dir.file("frames.log");
+    QFile::remove(logPath);
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("MOUSECFG_DEVICE", device);
+    env.insert("MOUSECFG_APP_DIR", dir.path());
+    env.insert("MOUSECFG_FRAME_LOG", logPath);
+    process.setProcessEnvironment(env);
+    process.start(qEnvironmentVariable("MOUSECFG_BIN_DIR") + "/mousecfgctl", arguments);
+    CtlRun run;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
+    QFile log(logPath);
+    if (log.open(QIODevice::ReadOnly))
+        run.log = QString::fromLatin1(log.readAll());
+    return run;
+}
