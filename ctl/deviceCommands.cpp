@@ -7,6 +7,7 @@
 #include "device/commandSet.h"
 #include "device/hidDevices.h"
 #include "store/appContext.h"
+#include "store/batteryLevel.h"
 #include "store/deviceDescription.h"
 #include "store/profileFiles.h"
 #include "store/settings.h"
@@ -107,21 +108,6 @@ QString rateText(int code)
                                                             : QString("code %1").arg(code);
 }
 
-// Battery level in steps of 10 percent, 100 at or above the full voltage.
-int batteryPercent(int millivolts, int fullMillivolts)
-{
-    if (millivolts >= fullMillivolts)
-        return 100;
-    static const int bounds[] = { 4100, 4000, 3900, 3800, 3700, 3500, 3400, 3200 };
-    int level = 90;
-    for (int bound : bounds) {
-        if (millivolts >= bound)
-            return level;
-        level -= 10;
-    }
-    return 10;
-}
-
 void printStatus(const MouseReport& r)
 {
     QTextStream& out = ctlOut();
@@ -129,8 +115,8 @@ void printStatus(const MouseReport& r)
     if (noBatteryData(r)) {
         out << ctlText("Battery:") << " " << ctlText("no data (the mouse is asleep or switched off)") << "\n";
     } else {
-        const int mv = (r.high * 256 + r.low) * 990 / 240;
-        out << ctlText("Battery:") << " " << batteryPercent(mv, batteryFullMillivolts()) << "% (" << mv << " mV)\n";
+        out << ctlText("Battery:") << " " << batteryLevel(r.low, r.high, batteryFullMillivolts()) << "% ("
+            << batteryMillivolts(r.low, r.high) << " mV)\n";
         out << ctlText("Charging:") << " " << (r.charge ? ctlText("yes") : ctlText("no")) << "\n";
     }
     MouseConfig saved;

@@ -1,5 +1,5 @@
 // Battery level and connection mode.
-#include "app/batteryLevel.h"
+#include "store/batteryLevel.h"
 
 int batteryMillivolts(quint8 lo, quint8 hi)
 {

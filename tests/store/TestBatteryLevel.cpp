@@ -1,5 +1,5 @@
 // Tests of the battery level steps and the connection mode table.
-#include "app/batteryLevel.h"
+#include "store/batteryLevel.h"
 
 #include <QtTest>
 
