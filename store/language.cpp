@@ -2,6 +2,7 @@
 #include "store/language.h"
 
 #include "store/appContext.h"
+#include "store/safeNames.h"
 
 #include <QSettings>
 
@@ -66,9 +67,10 @@ LanguageList readLanguageList()
 
 QString translationFile(const LanguageList& list, int index)
 {
-    if (index < 0 || index >= MAX_LANGUAGES || list.files[index].isEmpty())
+    if (index < 0 || index >= MAX_LANGUAGES)
         return QString();
-    return appDir() + QStringLiteral("/lang/") + list.files[index] + QStringLiteral(".qm");
+    // The name comes from the settings file: one that would leave the lang folder loads nothing.
+    return safeChildPath(appDir() + QStringLiteral("/lang"), list.files[index], QStringLiteral(".qm"));
 }
 
 QFont languageFontFor(int index, double scale, int pixelSizeOverride, int decrement)

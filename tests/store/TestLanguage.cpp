@@ -78,6 +78,17 @@ private slots:
         QVERIFY(translationFile(list, 99).isEmpty());
     }
 
+    void translationFileStaysInTheLangFolder()
+    {
+        TestAppDir dir;
+        dir.write("Configs/Config.ini",
+            "[FONT_LIST]\nLANGNUM=4\nLangFile_0=../../etc/passwd\nLangFile_1=sub/mousecfg_fr\nLangFile_2=..\n"
+            "LangFile_3=\"/tmp/evil\"\n");
+        const LanguageList list = readLanguageList();
+        for (int i = 0; i < 4; ++i)
+            QVERIFY2(translationFile(list, i).isEmpty(), qPrintable(list.files[i]));
+    }
+
     void missingFileGivesEmptyList()
     {
         TestAppDir dir;
