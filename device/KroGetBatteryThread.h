@@ -5,6 +5,7 @@
 #include <QThread>
 #include <QWaitCondition>
 
+#include <atomic>
 #include <functional>
 
 class HidHandle;
@@ -20,7 +21,7 @@ public:
     bool stopRequested() const;
 
     // Pause lengths in ms: after a status request, after a listening read, after a failed read.
-    // Tests shorten them.
+    // Tests change them; a change applies from the next pause.
     void setPauses(int afterRequestMs, int afterReadMs, int afterErrorMs);
 
 signals:
@@ -38,12 +39,14 @@ private:
     // Sleeps up to ms; returns early when stop() is called.
     void pause(int ms);
 
+    // isStop is only read and written under m_mutex, so stop() cannot slip in between the
+    // check in pause() and its wait.
     mutable QMutex m_mutex;
     QWaitCondition m_wake;
     bool isStop = false;
-    int m_afterRequestMs = 450;
-    int m_afterReadMs = 400;
-    int m_afterErrorMs = 450;
+    std::atomic<int> m_afterRequestMs { 450 };
+    std::atomic<int> m_afterReadMs { 400 };
+    std::atomic<int> m_afterErrorMs { 450 };
 };
 
 // Byte 10 of the last status reply; the DPI block of one sensor reads it.

@@ -11,6 +11,9 @@
 
 namespace {
 
+// How long a thread may take on a loaded machine before a test gives up on it; never a timing check.
+constexpr int LOADED_MACHINE_MS = 60000;
+
 // Lives on the test thread, so the poller's signals reach it queued, as they reach the window.
 class Recorder : public QObject {
 public:
@@ -43,7 +46,7 @@ struct QuickPoller {
     bool stop()
     {
         poller.stop();
-        const bool ended = poller.wait(10000);
+        const bool ended = poller.wait(LOADED_MACHINE_MS);
         QCoreApplication::processEvents();
         return ended;
     }
@@ -127,7 +130,7 @@ void TestThreads::pollerBatterySignals()
     if (unplugged)
         fixture.mouse().unplug(VirtualMouse::Receiver);
     QuickPoller run;
-    QTRY_VERIFY(!run.rec.battery.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(!run.rec.battery.isEmpty(), LOADED_MACHINE_MS);
     QVERIFY(run.stop());
     QCOMPARE(run.rec.battery.first(), battery);
     QCOMPARE(run.rec.write, writeStatus ? QVector<QVector<int>> { { 0 } } : QVector<QVector<int>> {});
@@ -139,9 +142,9 @@ void TestThreads::pollerReportsChangeReports()
 {
     VirtualMouseFixture fixture(VirtualMouseFixture::Both);
     QuickPoller run;
-    QTRY_VERIFY(!run.rec.battery.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(!run.rec.battery.isEmpty(), LOADED_MACHINE_MS);
     fixture.mouse().sendChangeReport(2, 3, 4, 7);
-    QTRY_VERIFY(!run.rec.status.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(!run.rec.status.isEmpty(), LOADED_MACHINE_MS);
     QCOMPARE(run.rec.status.first(), (QVector<int> { 2, 3, 4, 7 }));
     QVERIFY(run.stop());
 }
@@ -153,7 +156,7 @@ void TestThreads::pollerEndsWithoutHandle()
     Recorder rec;
     rec.listen(poller);
     poller.start();
-    QVERIFY(poller.wait(10000));
+    QVERIFY(poller.wait(LOADED_MACHINE_MS));
     QCoreApplication::processEvents();
     QVERIFY(rec.battery.isEmpty() && rec.status.isEmpty() && rec.write.isEmpty());
     QCOMPARE(fixture.mouse().writeCalls(), 0);
@@ -166,20 +169,23 @@ void TestThreads::pollerStopsPromptlyAndReadsNoMore()
     Recorder rec;
     setPollerFactory([&] {
         ++made;
-        auto* poller = new KroGetBatteryThread; // the real pauses of 400 and 450 ms
+        auto* poller = new KroGetBatteryThread;
+        // Pauses of an hour: only the wake-up from stop() lets the poller end.
+        poller->setPauses(3600000, 3600000, 3600000);
         rec.listen(*poller);
         return poller;
     });
     startBatteryPoller();
     startBatteryPoller(); // a second start while one runs makes no second poller
     QCOMPARE(made, 1);
-    QTRY_VERIFY(!rec.battery.isEmpty());
-    // Stopping wakes the poller from its pause; once stopBatteryPoller returns nothing reads any more.
+    QTRY_VERIFY_WITH_TIMEOUT(!rec.battery.isEmpty(), LOADED_MACHINE_MS);
+    // Once stopBatteryPoller returns the thread has ended: nothing reads any more.
     stopBatteryPoller();
     QVERIFY(!batteryPollerRunning());
     const int reads = fixture.mouse().readCalls();
     QTest::qWait(120);
     QCOMPARE(fixture.mouse().readCalls(), reads);
+    QCOMPARE(made, 1);
 }
 
 void TestThreads::applyResults_data()
@@ -223,8 +229,8 @@ void TestThreads::applyResults()
     Recorder rec;
     connect(&worker, &KroProcessThread::DoProcessDlg, &rec, [&rec] { ++rec.processDone; });
     worker.start();
-    QVERIFY(worker.wait(30000));
-    QTRY_COMPARE(rec.processDone, 1);
+    QVERIFY(worker.wait(LOADED_MACHINE_MS));
+    QTRY_COMPARE_WITH_TIMEOUT(rec.processDone, 1, LOADED_MACHINE_MS);
     QCOMPARE(int(worker.result), result);
     QCOMPARE(diffFlag(), diff);
     QCOMPARE(!fixture.mouse().receivedFrames().isEmpty(), sent);
@@ -242,7 +248,7 @@ void TestThreads::applyWithDiffSendsEverything()
     currentConfig = sentConfig = MouseConfig();
     KroProcessThread worker;
     worker.start();
-    QVERIFY(worker.wait(30000));
+    QVERIFY(worker.wait(LOADED_MACHINE_MS));
     QCOMPARE(int(worker.result), 0);
     QCOMPARE(worker.sentMask, int(CHANGE_ALL));
     QVERIFY(dpiBlockSent(fixture.mouse()));
@@ -253,7 +259,7 @@ void TestThreads::applyWithDiffSendsEverything()
     KroProcessThread full;
     full.fullSend = true;
     full.start();
-    QVERIFY(full.wait(30000));
+    QVERIFY(full.wait(LOADED_MACHINE_MS));
     QVERIFY(dpiBlockSent(fixture.mouse()));
 }
 
@@ -267,7 +273,7 @@ void TestThreads::applyStoppedBeforeRunDoesNothing()
     Recorder rec;
     connect(&worker, &KroProcessThread::DoProcessDlg, &rec, [&rec] { ++rec.processDone; });
     worker.start();
-    QVERIFY(worker.wait(30000));
+    QVERIFY(worker.wait(LOADED_MACHINE_MS));
     QCoreApplication::processEvents();
     QCOMPARE(rec.processDone, 0);
     QCOMPARE(int(worker.result), 0);
