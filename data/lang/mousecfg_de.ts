@@ -440,7 +440,7 @@
     </message>
     <message>
         <source>Times</source>
-        <translation>Mal</translation>
+        <translation>Schüsse</translation>
     </message>
     <message>
         <source>Delay(ms)</source>
@@ -467,7 +467,7 @@
     </message>
     <message>
         <source>GUNFILE NAME</source>
-        <translation>NAME DES WAFFENPROFILS</translation>
+        <translation>PROFILNAME</translation>
     </message>
     <message>
         <source>BULLETS</source>

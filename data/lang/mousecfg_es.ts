@@ -440,7 +440,7 @@
     </message>
     <message>
         <source>Times</source>
-        <translation>Veces</translation>
+        <translation>Disparos</translation>
     </message>
     <message>
         <source>Delay(ms)</source>
@@ -467,7 +467,7 @@
     </message>
     <message>
         <source>GUNFILE NAME</source>
-        <translation>NOMBRE DEL ARCHIVO DE ARMA</translation>
+        <translation>NOMBRE</translation>
     </message>
     <message>
         <source>BULLETS</source>

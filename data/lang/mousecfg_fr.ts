@@ -440,7 +440,7 @@
     </message>
     <message>
         <source>Times</source>
-        <translation>Fois</translation>
+        <translation>Tirs</translation>
     </message>
     <message>
         <source>Delay(ms)</source>
@@ -467,7 +467,7 @@
     </message>
     <message>
         <source>GUNFILE NAME</source>
-        <translation>NOM DU FICHIER D&apos;ARME</translation>
+        <translation>NOM DE L&apos;ARME</translation>
     </message>
     <message>
         <source>BULLETS</source>
