@@ -173,11 +173,11 @@
     </message>
     <message>
         <source>Rate +</source>
-        <translation>Rate +</translation>
+        <translation>Abfragerate +</translation>
     </message>
     <message>
         <source>Rate -</source>
-        <translation>Rate -</translation>
+        <translation>Abfragerate -</translation>
     </message>
     <message>
         <source>Scroll Up</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>Rate Switch</source>
-        <translation>Rate-Wechsel</translation>
+        <translation>Abfragerate wechseln</translation>
     </message>
     <message>
         <source>Macro Manager</source>
