@@ -3,7 +3,8 @@
 
 #include "app/widgets/skinStyle.h"
 
-#include <QPainter>
+#include <QStyleOptionProgressBar>
+#include <QStylePainter>
 
 KroProcessbar::KroProcessbar(QWidget* parent)
     : QProgressBar(parent)
@@ -17,12 +18,18 @@ void KroProcessbar::setText(const QString& text)
     update();
 }
 
-void KroProcessbar::paintEvent(QPaintEvent* event)
+void KroProcessbar::paintEvent(QPaintEvent*)
 {
-    QProgressBar::paintEvent(event);
+    // text() is overridden to report the painted text, so the base class would draw an empty
+    // format; draw the bar with the formatted value ourselves and the own text over it.
+    QStylePainter p(this);
+    QStyleOptionProgressBar opt;
+    initStyleOption(&opt);
+    opt.text = QProgressBar::text();
+    opt.textVisible = isTextVisible() && m_text.isEmpty();
+    p.drawControl(QStyle::CE_ProgressBar, opt);
     if (m_text.isEmpty())
         return;
-    QPainter p(this);
     p.setFont(skinFont());
     p.setPen(Qt::white);
     p.drawText(rect(), Qt::AlignCenter, m_text);

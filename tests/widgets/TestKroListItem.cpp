@@ -124,6 +124,31 @@ private slots:
         QCOMPARE(bar.text(), QString("MOUSE OFF"));
         QVERIFY(bar.grab().toImage() != blank);
     }
+
+    // The battery level is the base bar's own formatted text; the overlay text must not hide it.
+    void processbarShowsItsFormattedValue()
+    {
+        TestAppDir dir(true);
+        KroProcessbar bar;
+        bar.resize(120, 30);
+        bar.setStyleSheet("QProgressBar{background:white; color:black; text-align:center;}"
+                          "QProgressBar::chunk{background:white;}");
+        bar.setRange(0, 100);
+        bar.setValue(60);
+        bar.setFormat("%p%");
+        const QImage hidden = bar.grab().toImage();
+        bar.setTextVisible(true);
+        const QImage shown = bar.grab().toImage();
+        QVERIFY(shown != hidden);
+        QVERIFY(bar.text().isEmpty()); // text() still reports only the painted overlay
+        bar.setValue(70);
+        QVERIFY(bar.grab().toImage() != shown);
+        // With an overlay text the level is not drawn underneath it.
+        bar.setText("MOUSE OFF");
+        const QImage overlay = bar.grab().toImage();
+        bar.setTextVisible(false);
+        QCOMPARE(bar.grab().toImage(), overlay);
+    }
 };
 
 QTEST_MAIN(TestKroListItem)
