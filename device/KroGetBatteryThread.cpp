@@ -22,6 +22,35 @@ std::atomic<bool> g_mouseOff { false };
 QMutex g_pollerMutex;
 PollerFactory g_factory;
 KroGetBatteryThread* g_poller = nullptr;
+int g_holds = 0; // transfers holding the poller stopped
+bool g_startWanted = false; // a start asked for during a hold
+
+// With g_pollerMutex held.
+void startLocked()
+{
+    if (g_holds > 0) {
+        g_startWanted = true;
+        return;
+    }
+    g_startWanted = false;
+    if (g_poller && g_poller->isRunning())
+        return;
+    delete g_poller;
+    g_poller = g_factory ? g_factory() : nullptr;
+    if (g_poller)
+        g_poller->start(QThread::InheritPriority);
+}
+
+// With g_pollerMutex held. Returns once the thread has ended, so nothing reads the handle any more.
+void stopLocked()
+{
+    if (!g_poller)
+        return;
+    g_poller->stop();
+    g_poller->wait();
+    delete g_poller;
+    g_poller = nullptr;
+}
 
 } // namespace
 
@@ -161,27 +190,33 @@ void setPollerFactory(PollerFactory factory)
 void startBatteryPoller()
 {
     QMutexLocker lock(&g_pollerMutex);
-    if (g_poller && g_poller->isRunning())
-        return;
-    delete g_poller;
-    g_poller = g_factory ? g_factory() : nullptr;
-    if (g_poller)
-        g_poller->start(QThread::InheritPriority);
+    startLocked();
 }
 
 void stopBatteryPoller()
 {
     QMutexLocker lock(&g_pollerMutex);
-    if (!g_poller)
-        return;
-    g_poller->stop();
-    g_poller->wait();
-    delete g_poller;
-    g_poller = nullptr;
+    g_startWanted = false;
+    stopLocked();
 }
 
 bool batteryPollerRunning()
 {
     QMutexLocker lock(&g_pollerMutex);
     return g_poller && g_poller->isRunning();
+}
+
+BatteryPollerHold::BatteryPollerHold()
+{
+    QMutexLocker lock(&g_pollerMutex);
+    stopLocked();
+    ++g_holds;
+}
+
+BatteryPollerHold::~BatteryPollerHold()
+{
+    QMutexLocker lock(&g_pollerMutex);
+    --g_holds;
+    if (m_restart || g_startWanted)
+        startLocked(); // under another hold this only keeps the wish
 }

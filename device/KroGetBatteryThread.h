@@ -61,8 +61,24 @@ void setMouseOff(bool off);
 // Creates a poller and connects its signals; the main window installs one with its slots.
 using PollerFactory = std::function<KroGetBatteryThread*()>;
 void setPollerFactory(PollerFactory factory);
-// Starts a poller when none runs (does nothing without a factory).
+// Starts a poller when none runs (does nothing without a factory). While a transfer holds the
+// poller, the start is kept for the end of the hold.
 void startBatteryPoller();
 // Stops the running poller and waits until its thread has finished, so no handle is read any more.
 void stopBatteryPoller();
 bool batteryPollerRunning();
+
+// A transfer's claim on the mouse link: stops the poller and keeps it stopped, even against a
+// start from another thread (a hot-plug on the main thread), until the hold ends. The end starts
+// the poller again when restart is true or a start was asked for meanwhile.
+class BatteryPollerHold {
+public:
+    BatteryPollerHold();
+    ~BatteryPollerHold();
+    void restartAtEnd() { m_restart = true; }
+    BatteryPollerHold(const BatteryPollerHold&) = delete;
+    BatteryPollerHold& operator=(const BatteryPollerHold&) = delete;
+
+private:
+    bool m_restart = false;
+};

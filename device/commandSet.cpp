@@ -552,7 +552,7 @@ quint8 downloadConfig(const MouseConfig& config, ChangeMask mask)
 
 quint8 downloadConfig(const MouseConfig& config, ChangeMask mask, const DownloadParams& params)
 {
-    stopBatteryPoller();
+    BatteryPollerHold hold;
     const MouseConfig image = config;
     // Each step runs only while every step before it succeeded.
     quint8 status = sendTransfer(true);
@@ -571,16 +571,16 @@ quint8 downloadConfig(const MouseConfig& config, ChangeMask mask, const Download
     if (status == SEND_OK)
         status = sendTransfer(false);
     if (status == SEND_OK)
-        startBatteryPoller();
+        hold.restartAtEnd();
     return status;
 }
 
 quint8 switchMouseProfile(int index)
 {
-    stopBatteryPoller();
+    BatteryPollerHold hold;
+    hold.restartAtEnd();
     quint8 status = selectProfile(index);
     if (status == SEND_OK)
         status = sendApplyAll();
-    startBatteryPoller();
     return status;
 }

@@ -81,6 +81,7 @@ private slots:
     void pollerReportsChangeReports();
     void pollerEndsWithoutHandle();
     void pollerStopsPromptlyAndReadsNoMore();
+    void holdKeepsStartsAwayUntilItEnds();
     void applyResults_data();
     void applyResults();
     void applyWithDiffSendsEverything();
@@ -186,6 +187,46 @@ void TestThreads::pollerStopsPromptlyAndReadsNoMore()
     QTest::qWait(120);
     QCOMPARE(fixture.mouse().readCalls(), reads);
     QCOMPARE(made, 1);
+}
+
+void TestThreads::holdKeepsStartsAwayUntilItEnds()
+{
+    VirtualMouseFixture fixture;
+    int made = 0;
+    setPollerFactory([&] {
+        ++made;
+        auto* poller = new KroGetBatteryThread;
+        poller->setPauses(1, 1, 1);
+        return poller;
+    });
+    startBatteryPoller();
+    QVERIFY(batteryPollerRunning());
+    {
+        BatteryPollerHold hold;
+        QVERIFY(!batteryPollerRunning());
+        const int reads = fixture.mouse().readCalls();
+        startBatteryPoller(); // as a hot-plug on the main thread does in the middle of a transfer
+        QVERIFY(!batteryPollerRunning());
+        QCOMPARE(made, 1);
+        QCOMPARE(fixture.mouse().readCalls(), reads);
+    }
+    // The start asked for during the hold happens at its end.
+    QVERIFY(batteryPollerRunning());
+    QCOMPARE(made, 2);
+    {
+        BatteryPollerHold failedTransfer;
+    }
+    QVERIFY(!batteryPollerRunning());
+    {
+        BatteryPollerHold outer;
+        {
+            BatteryPollerHold inner;
+            inner.restartAtEnd();
+        }
+        QVERIFY(!batteryPollerRunning()); // the outer hold still keeps it stopped
+    }
+    QVERIFY(batteryPollerRunning());
+    QCOMPARE(made, 3);
 }
 
 void TestThreads::applyResults_data()
