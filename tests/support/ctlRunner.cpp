@@ -7,10 +7,16 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+namespace {
+QString builtPath()
+{
+    return qEnvironmentVariable("MOUSECFG_BIN_DIR") + "/mousecfgctl";
+}
+} // namespace
+
 QString ctlProgram()
 {
-    const QString path = qEnvironmentVariable("MOUSECFG_BIN_DIR") + "/mousecfgctl";
-    return QFile::exists(path) ? path : QString();
+    return QFile::exists(builtPath()) ? builtPath() : QString();
 }
 
 CtlRun runCtl(const TestAppDir& dir, const QStringList& arguments, const QString& device)
@@ -23,7 +29,7 @@ CtlRun runCtl(const TestAppDir& dir, const QStringList& arguments, const QString
     env.insert("MOUSECFG_APP_DIR", dir.path());
     env.insert("MOUSECFG_FRAME_LOG", logPath);
     process.setProcessEnvironment(env);
-    process.start(qEnvironmentVariable("MOUSECFG_BIN_DIR") + "/mousecfgctl", arguments);
+    process.start(builtPath(), arguments);
     CtlRun run;
     if (!process.waitForFinished(60000)) {
         process.kill();
