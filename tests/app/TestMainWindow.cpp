@@ -64,7 +64,7 @@ QList<int> commandsSent(const QString& log)
 // A one-colour picture at the window's mouse picture path of the product.
 void writeMousePicture(const QString& file, const QColor& colour)
 {
-    const QString folder = appDir() + "/skin/mouse/" + VirtualMouseFixture::productName();
+    const QString folder = appDir() + "/skin/mouse/" + currentProductName();
     QDir().mkpath(folder);
     QImage image(450, 400, QImage::Format_RGB32);
     image.fill(colour);
@@ -158,10 +158,11 @@ private slots:
 
     void hoveringALabelShowsItsButtonOnThePicture()
     {
+        auto w = makeWindow();
         writeMousePicture("Mouse.png", Qt::white);
         writeMousePicture("mouse_1.png", Qt::red);
         writeMousePicture("mouse_2.png", Qt::blue);
-        auto w = makeWindow();
+        w->loadPictures();
         auto* buttons = w->findChild<KroBtnWindow*>("buttonPanel");
         QCOMPARE(frontPictureColour(*w), QColor(Qt::white));
         const int secondMarker = w->findChild<KroPushButton*>("frontMarker2")->state();

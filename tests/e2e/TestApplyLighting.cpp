@@ -14,7 +14,7 @@
 
 namespace {
 
-// Types a colour into the dialog's hex field and presses its OK (or Cancel).
+// Types a colour into the dialog's hex field (six digits, no sign) and presses its OK (or Cancel).
 void answerColourDialog(const QString& hex, bool ok)
 {
     KroColorWindow::setColorDialogHook([hex, ok](KroColorArea* dialog) {
@@ -41,7 +41,7 @@ private slots:
         QVERIFY(lighting);
         QCOMPARE(lighting->profile(), &currentConfig.current()); // hosted and refreshed
         lighting->effectAction(1)->trigger();
-        answerColourDialog(QStringLiteral("#12AB34"), true);
+        answerColourDialog(QStringLiteral("12ab34"), true);
         lighting->color_clicked();
         e2e.apply();
 
@@ -58,10 +58,10 @@ private slots:
         E2eFixture e2e;
         auto* lighting = e2e.window().findChild<KroColorWindow*>(QStringLiteral("lightingPanel"));
         lighting->effectAction(1)->trigger();
-        answerColourDialog(QStringLiteral("#12AB34"), true);
+        answerColourDialog(QStringLiteral("12ab34"), true);
         lighting->color_clicked();
         e2e.apply();
-        answerColourDialog(QStringLiteral("#FFFFFF"), false);
+        answerColourDialog(QStringLiteral("ffffff"), false);
         lighting->color_clicked();
         e2e.apply();
         const DecodedLighting record = e2e.decoder().lighting(1);
