@@ -62,7 +62,7 @@ KroGunsetDialog::KroGunsetDialog(QWidget* parent)
 
     for (int row = 0; row < 3; ++row) {
         m_rowCaptions[row] = makeLabel(QStringLiteral("rowCaption%1").arg(row), Qt::AlignRight | Qt::AlignVCenter);
-        m_rowCaptions[row]->setGeometry(scaled(5), scaled(ROW_Y[row]), scaled(125), scaled(26));
+        m_rowCaptions[row]->setGeometry(scaled(2), scaled(ROW_Y[row]), scaled(128), scaled(26));
     }
     for (int i = 0; i < GUN_BULLETS; ++i) {
         const int x = COLUMN_X + COLUMN_PITCH * i - 25;

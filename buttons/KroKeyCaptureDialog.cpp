@@ -39,7 +39,9 @@ void KroKeyCaptureDialog::buildCaptureLayout(
 {
     title = makeTitle(QStringLiteral("titleLabel"));
     hint = makeLabel(QStringLiteral("hintLabel"));
-    hint->setGeometry(scaled(20), scaled(60), width() - scaled(40), scaled(24));
+    // Two lines of room: the hints run long in some languages.
+    hint->setWordWrap(true);
+    hint->setGeometry(scaled(20), scaled(52), width() - scaled(40), scaled(44));
     display = makeDisplay(displayName, QRect(displayX, 100, 400 - 2 * displayX, 40));
     placeAnswerButtons(200);
 }

@@ -11,15 +11,17 @@ QString g_caption;
 QString g_dir;
 QString g_filter;
 
-bool takeAnswer(const QString& caption, const QString& dir, const QString& filter, QString& answer)
+using Picker = QString (*)(QWidget*, const QString&, const QString&, const QString&, QString*, QFileDialog::Options);
+
+// Remembers what was asked; a queued test answer stands in for the dialog.
+QString answerOrAsk(QWidget* parent, const QString& caption, const QString& dir, const QString& filter, Picker pick)
 {
     g_caption = caption;
     g_dir = dir;
     g_filter = filter;
-    if (g_answers.isEmpty())
-        return false;
-    answer = g_answers.dequeue();
-    return true;
+    if (!g_answers.isEmpty())
+        return g_answers.dequeue();
+    return pick(parent, caption, dir, filter, nullptr, QFileDialog::Options());
 }
 
 } // namespace
@@ -27,19 +29,13 @@ bool takeAnswer(const QString& caption, const QString& dir, const QString& filte
 QString KroFileDialog::getSaveFileName(
     QWidget* parent, const QString& caption, const QString& dir, const QString& filter)
 {
-    QString answer;
-    if (takeAnswer(caption, dir, filter, answer))
-        return answer;
-    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+    return answerOrAsk(parent, caption, dir, filter, &QFileDialog::getSaveFileName);
 }
 
 QString KroFileDialog::getOpenFileName(
     QWidget* parent, const QString& caption, const QString& dir, const QString& filter)
 {
-    QString answer;
-    if (takeAnswer(caption, dir, filter, answer))
-        return answer;
-    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+    return answerOrAsk(parent, caption, dir, filter, &QFileDialog::getOpenFileName);
 }
 
 void KroFileDialog::answerNext(const QString& path)
