@@ -180,6 +180,7 @@ void KroSingleDPI::setScale(double scale)
     placeScaled(m_enableBox, 30, 14, 20, 20, scale);
     placeScaled(m_dpiLabel, 54, 2, 96, 22, scale);
     placeScaled(m_linkBox, 54, 24, 96, 22, scale);
+    shrinkFontToFit(m_linkBox);
     placeScaled(m_minLabel, 150, 0, 36, 48, scale);
     placeScaled(m_slider, 190, 4, 140, 40, scale);
     placeScaled(m_maxLabel, 334, 0, 42, 48, scale);

@@ -5,6 +5,7 @@
 #include "store/language.h"
 #include "store/settings.h"
 
+#include <QFontInfo>
 #include <QWidget>
 
 QRect scaledRect(double x, double y, double w, double h, double scale)
@@ -15,6 +16,18 @@ QRect scaledRect(double x, double y, double w, double h, double scale)
 void placeScaled(QWidget* widget, double x, double y, double w, double h, double scale)
 {
     widget->setGeometry(scaledRect(x, y, w, h, scale));
+}
+
+void shrinkFontToFit(QWidget* widget)
+{
+    QFont font = widget->font();
+    const int full = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    for (int size = full; size >= full * 7 / 10 && size > 1; --size) {
+        font.setPixelSize(size);
+        widget->setFont(font);
+        if (widget->sizeHint().width() <= widget->width())
+            return;
+    }
 }
 
 QFont panelFont(double scale, int pixelSize)

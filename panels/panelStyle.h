@@ -11,6 +11,8 @@ class QWidget;
 // (int(x*s), int(y*s), int(w*s), int(h*s)): every layout value is truncated on its own.
 QRect scaledRect(double x, double y, double w, double h, double scale);
 void placeScaled(QWidget* widget, double x, double y, double w, double h, double scale);
+// Makes the widget's font smaller (down to 70 %) until its text fits its width; long translations.
+void shrinkFontToFit(QWidget* widget);
 
 // The language font at the given scale; pixelSize replaces the settings size when not 0.
 QFont panelFont(double scale, int pixelSize = 0);
