@@ -16,11 +16,13 @@ QString shotFolder()
     return folder.isEmpty() ? QDir::tempPath() : folder;
 }
 
-// The window as a person sees it; a palette of 256 colours keeps the files small.
+// The window as a person sees it, in 16-bit colour: files stay small and the skin's gradients do
+// not band the way a 256-colour palette does.
 void saveShot(MousecfgWidget& w, const QString& name)
 {
     QCoreApplication::processEvents();
-    const QImage image = w.grab().toImage().convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+    const QImage image
+        = w.grab().toImage().convertToFormat(QImage::Format_RGB16).convertToFormat(QImage::Format_RGB888);
     QVERIFY(!image.isNull());
     QVERIFY(image.save(shotFolder() + "/" + name + ".png"));
 }
