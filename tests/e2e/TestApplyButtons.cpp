@@ -2,9 +2,11 @@
 // a macro with its packed events, a combo key and a fire key.
 #include "app/MousecfgWidget.h"
 #include "app/widgets/KroMenu.h"
+#include "app/widgets/KroPushButton.h"
 #include "buttons/KroBtnWindow.h"
 #include "buttons/KroComboKeyWindow.h"
 #include "buttons/KroFireKeyWindow.h"
+#include "buttons/KroGunsetDialog.h"
 #include "buttons/KroMacroSelect.h"
 #include "buttons/buttonFunctions.h"
 #include "store/MouseConfig.h"
@@ -16,6 +18,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSpinBox>
 #include <QtTest>
 
 namespace {
@@ -91,6 +94,33 @@ private slots:
             packed.append(Triple { e.map, e.dataL, e.dataH });
         QCOMPARE(e2e.decoder().macroEvents(0), packed);
         QCOMPARE(e2e.decoder().macroArea(1).count(char(0)), VirtualMouseDecoder::MACRO_AREA_SIZE);
+    }
+
+    void gunSetFromTheMacroPageIsBoundAndSent()
+    {
+        E2eFixture e2e;
+        e2e.window().switchPage(MousecfgWidget::PageMacro);
+        KroPushButton* gunSet = e2e.button(QStringLiteral("macroGunSet"));
+        QVERIFY(gunSet && gunSet->isVisibleTo(&e2e.window()));
+        e2eAnswerWith<KroGunsetDialog>([](KroGunsetDialog* dialog) {
+            dialog->findChild<QLineEdit*>(QStringLiteral("gunNameEdit"))->setText(QStringLiteral("AK"));
+            dialog->setBulletCount(2);
+            dialog->findChild<QSpinBox*>(QStringLiteral("vertical0"))->setValue(5);
+        });
+        gunSet->click();
+        QCOMPARE(macroListNames(), QStringList { QStringLiteral("AK") });
+        const QVector<MacroEvent> rows = readMacroRows(QStringLiteral("AK"));
+        QVERIFY(!rows.isEmpty());
+
+        e2eAnswerWith<KroMacroSelect>(
+            [](KroMacroSelect* dialog) { dialog->macroMenu()->actions().first()->trigger(); });
+        chooseFunction(e2e, ButtonFun::Macro);
+        e2e.apply();
+        QCOMPARE(sentSlot(e2e), (Slot { 0x91, 0, 1, 0 }));
+        // The gun rows carry delays, so they are sent as they stand.
+        const QVector<Triple> sent = e2e.decoder().macroEvents(0);
+        QCOMPARE(sent.size(), rows.size());
+        QCOMPARE(sent.first(), (Triple { rows.first().map, rows.first().dataL, rows.first().dataH }));
     }
 
     void comboKeyReachesItsSlot()
