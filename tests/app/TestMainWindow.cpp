@@ -22,6 +22,7 @@
 
 #include "TestAppDir.h"
 #include "VirtualMouseFixture.h"
+#include "e2eFixture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,16 +34,6 @@
 #include <QtTest>
 
 namespace {
-
-void writeFactoryProfiles()
-{
-    for (int i = 1; i <= PROFILE_COUNT; ++i) {
-        ProfileData p;
-        makeDefaultProfile(p);
-        p.ProfileName = QStringLiteral("Profile %1").arg(i);
-        saveProfileFile(p, p.ProfileName);
-    }
-}
 
 // Command bytes of the frames the virtual mouse received, from its frame log.
 QList<int> commandsSent(const QString& log)
@@ -89,7 +80,7 @@ class TestMainWindow : public QObject {
     std::unique_ptr<MousecfgWidget> makeWindow(VirtualMouseFixture::Plug plug = VirtualMouseFixture::ReceiverOnly)
     {
         m_mouse = std::make_unique<VirtualMouseFixture>(plug, false);
-        writeFactoryProfiles();
+        e2eWriteFactoryProfiles();
         return std::make_unique<MousecfgWidget>();
     }
 

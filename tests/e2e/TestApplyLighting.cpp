@@ -44,27 +44,14 @@ private slots:
         answerColourDialog(QStringLiteral("12ab34"), true);
         lighting->color_clicked();
         e2e.apply();
-
-        const DecodedLighting record = e2e.decoder().lighting(1);
-        QCOMPARE(int(record.red), 0x12);
-        QCOMPARE(int(record.green), 0xAB);
-        QCOMPARE(int(record.blue), 0x34);
-        QCOMPARE(int(record.bytes[0]), 0x80);
         QCOMPARE(int(e2e.decoder().general().effectCode), 2); // effect 1 is device slot 1, sent plus one
-    }
 
-    void cancelledDialogSendsNothingNew()
-    {
-        E2eFixture e2e;
-        auto* lighting = e2e.window().findChild<KroColorWindow*>(QStringLiteral("lightingPanel"));
-        lighting->effectAction(1)->trigger();
-        answerColourDialog(QStringLiteral("12ab34"), true);
-        lighting->color_clicked();
-        e2e.apply();
+        // A cancelled dialog changes nothing, on screen or on the mouse.
         answerColourDialog(QStringLiteral("ffffff"), false);
         lighting->color_clicked();
         e2e.apply();
         const DecodedLighting record = e2e.decoder().lighting(1);
+        QCOMPARE(int(record.bytes[0]), 0x80);
         QCOMPARE(int(record.red), 0x12);
         QCOMPARE(int(record.green), 0xAB);
         QCOMPARE(int(record.blue), 0x34);

@@ -17,9 +17,7 @@
 #include <QAbstractButton>
 #include <QtTest>
 
-namespace {
-
-void writeFactoryProfiles()
+void e2eWriteFactoryProfiles()
 {
     for (int i = 1; i <= PROFILE_COUNT; ++i) {
         ProfileData p;
@@ -28,8 +26,6 @@ void writeFactoryProfiles()
         saveProfileFile(p, p.ProfileName);
     }
 }
-
-} // namespace
 
 E2eFixture::E2eFixture(bool withSkin)
     : m_dir(std::make_unique<TestAppDir>(true))
@@ -41,7 +37,7 @@ E2eFixture::E2eFixture(bool withSkin)
     notice::setSink([](const QString&, const QColor&) {});
     setMouseConnected(false);
     m_mouse = std::make_unique<VirtualMouseFixture>(VirtualMouseFixture::ReceiverOnly, false);
-    writeFactoryProfiles();
+    e2eWriteFactoryProfiles();
     m_window = std::make_unique<MousecfgWidget>();
 }
 

@@ -44,6 +44,9 @@ private:
     std::unique_ptr<MousecfgWidget> m_window;
 };
 
+// Five profile files "Profile 1" .. "Profile 5" with the factory settings, as an installation has.
+void e2eWriteFactoryProfiles();
+
 // Presses the yes button of a skin dialog.
 void e2ePressYes(QDialog* dialog);
 
