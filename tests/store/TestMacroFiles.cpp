@@ -212,7 +212,8 @@ void TestMacroFiles::hostileCountDoesNotHang()
     QVERIFY(m.events.isEmpty());
     QVERIFY(readMacroRows("negative").isEmpty());
 
-    dir.write("Configs/MacroDB/garbage.MSMACRO", QByteArray("\x01\x02[[[=\xff\n\n=", 12));
+    const char garbage[] = "\x01\x02[[[=\xff\n\n=";
+    dir.write("Configs/MacroDB/garbage.MSMACRO", QByteArray(garbage, sizeof garbage - 1));
     QCOMPARE(loadMacro("garbage", m), 0);
     QVERIFY(m.events.isEmpty());
 }
