@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLoggingCategory>
 
 int main(int argc, char* argv[])
 {
@@ -16,6 +17,9 @@ int main(int argc, char* argv[])
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
+    // Device traces are for developers: MOUSECFG_DEBUG=1 shows them.
+    if (qEnvironmentVariableIsEmpty("MOUSECFG_DEBUG"))
+        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
     QApplication::setApplicationName(QStringLiteral("mousecfg"));
     QGuiApplication::setDesktopFileName(QStringLiteral("mousecfg"));
     // Closing the window only hides it; the tray's Quit ends the program.
