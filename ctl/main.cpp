@@ -45,9 +45,9 @@ void printHelp()
         << "  MOUSECFG_APP_DIR=<dir>  " << ctlText("installation folder (default: the folder of this program)")
         << "\n\n"
         << ctlText("Exit codes (commands that send list their own above):") << "\n"
-        << "  0  " << ctlText("success") << "\n"
-        << "  1  " << ctlText("no receiver or cable found") << "\n"
-        << "  3  " << ctlText("a device was found but cannot be opened (permissions)") << "\n"
+        << "   0  " << ctlText("success") << "\n"
+        << "   1  " << ctlText("no receiver or cable found") << "\n"
+        << "   3  " << ctlText("a device was found but cannot be opened (permissions)") << "\n"
         << "  64  " << ctlText("unknown command or wrong arguments") << "\n";
     out.flush();
 }
