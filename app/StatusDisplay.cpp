@@ -1,7 +1,7 @@
 // Battery bar, "MOUSE OFF", receiver icon and connection mode.
 #include "app/StatusDisplay.h"
 
-#include "app/batteryLevel.h"
+#include "store/batteryLevel.h"
 #include "app/widgets/KroProcessbar.h"
 #include "device/KroGetBatteryThread.h"
 #include "store/appContext.h"

@@ -4,6 +4,7 @@
 
 #include "device/HidBackend.h"
 #include "store/appContext.h"
+#include "store/installLayout.h"
 
 #include <QDir>
 
@@ -58,8 +59,9 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     const QByteArray dir = qgetenv("MOUSECFG_APP_DIR");
-    setAppDir(
-        dir.isEmpty() ? QCoreApplication::applicationDirPath() : QDir(QString::fromLocal8Bit(dir)).absolutePath());
+    // Same state as the window: a read-only installation keeps it in the user's data folder.
+    setAppDir(dir.isEmpty() ? resolveAppDir(QCoreApplication::applicationDirPath())
+                            : QDir(QString::fromLocal8Bit(dir)).absolutePath());
     installBackendFromEnvironment();
 
     QStringList arguments = app.arguments().mid(1);
