@@ -2,6 +2,8 @@
 #include "macros/KroTreeItem.h"
 
 #include "app/widgets/KroLabel.h"
+#include "app/widgets/skinStyle.h"
+#include "macros/macroLook.h"
 #include "store/appContext.h"
 
 #include <QIntValidator>
@@ -21,7 +23,10 @@ KroTreeItem::KroTreeItem(MoveDirection direction, QWidget* parent)
     m_edit->setValidator(new QIntValidator(1, MACRO_MAX_MOVE, m_edit));
     m_edit->setMaxLength(3);
     m_edit->setText(QStringLiteral("10"));
-    m_edit->setStyleSheet(QStringLiteral("color:black;background:white"));
+    m_edit->setStyleSheet(macroEditStyleSheet());
+    m_edit->setAlignment(Qt::AlignCenter);
+    // The tree's style sheet would otherwise hand the label a dimmed text colour.
+    m_label->setStyleSheet(QStringLiteral("color:rgb(230,230,230);background:transparent"));
     setMinimumHeight(scaled(22));
     retranslate();
 }
@@ -52,6 +57,7 @@ void KroTreeItem::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     const int editWidth = scaled(34);
+    m_edit->setFont(skinFont());
     m_label->setGeometry(0, 0, width() - editWidth - scaled(4), height());
     m_edit->setGeometry(width() - editWidth, scaled(2), editWidth, height() - scaled(4));
 }

@@ -10,6 +10,7 @@
 #include "macros/KroTreeItem.h"
 #include "macros/KroTreeWidget.h"
 #include "macros/MacroFileDialogs.h"
+#include "macros/macroLook.h"
 #include "macros/macroTableRows.h"
 #include "platform/KeyboardCapture.h"
 #include "store/appContext.h"
@@ -20,6 +21,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QIntValidator>
 #include <QLineEdit>
@@ -29,22 +31,53 @@
 #include <QStandardItemModel>
 #include <QTableView>
 
+#include <vector>
+
 MacroDialog* MacroDialog::s_instance = nullptr;
 
 namespace {
 
 const QStringList kTabImages { QStringLiteral("/skin/tabbutton-1.png"), QStringLiteral("/skin/tabbutton-3.png"),
     QStringLiteral("/skin/tabbutton-2.png") };
-const QString kCheckStyle = QStringLiteral("QCheckBox{color:rgb(255,255,255)}");
-const QString kEditStyle
-    = QStringLiteral("QLineEdit{background:rgb(30,30,30);color:white;border:1px solid rgb(90,90,90)}"
-                     "QLineEdit:disabled{color:rgb(120,120,120)}");
 const char* const kMacroFilter = QT_TRANSLATE_NOOP("MacroDialog", "Macro File(*.MSMACRO)");
 
 // Every rectangle of the page at scale 1.0.
 void place(QWidget* w, int x, int y, int width, int height)
 {
     w->setGeometry(scaled(x), scaled(y), scaled(width), scaled(height));
+}
+
+// Room each skin button's caption needs, ends included.
+int captionWidth(const KroPushButton* button)
+{
+    return QFontMetrics(skinFont()).horizontalAdvance(button->text()) + scaled(8);
+}
+
+// Whether the buttons' captions fit side by side in the width (at scale 1.0).
+bool rowFits(const std::vector<KroPushButton*>& row, int width)
+{
+    int total = scaled(3) * (int(row.size()) - 1);
+    for (const KroPushButton* button : row)
+        total += captionWidth(button);
+    return total <= scaled(width);
+}
+
+// A row of skin buttons across the width: each gets its caption's width and the rest is shared out
+// evenly, so long translations take room from short ones instead of being cut off.
+void placeRow(const std::vector<KroPushButton*>& row, int x, int y, int width, int height)
+{
+    const int gap = scaled(3);
+    const int count = int(row.size());
+    const int inner = scaled(width) - gap * (count - 1);
+    int total = 0;
+    for (const KroPushButton* button : row)
+        total += captionWidth(button);
+    int left = scaled(x);
+    for (KroPushButton* button : row) {
+        const int w = total <= inner ? captionWidth(button) + (inner - total) / count : inner / count;
+        button->setGeometry(left, scaled(y), w, scaled(height));
+        left += w + gap;
+    }
 }
 
 } // namespace
@@ -92,7 +125,7 @@ void MacroDialog::buildWidgets()
 {
     m_batchBox = new QCheckBox(this);
     m_batchBox->setObjectName(QStringLiteral("macroBatch"));
-    m_batchBox->setStyleSheet(kCheckStyle);
+    m_batchBox->setStyleSheet(macroCheckStyleSheet());
     m_batchBox->setFocusPolicy(Qt::NoFocus);
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("macroList"));
@@ -104,7 +137,7 @@ void MacroDialog::buildWidgets()
     m_nameLabel = new KroLabel(this);
     m_nameEdit = new QLineEdit(this);
     m_nameEdit->setObjectName(QStringLiteral("macroNameEdit"));
-    m_nameEdit->setStyleSheet(kEditStyle);
+    m_nameEdit->setStyleSheet(macroEditStyleSheet());
     m_nameEdit->setMaxLength(100);
 
     m_model = new QStandardItemModel(0, 3, this);
@@ -118,6 +151,8 @@ void MacroDialog::buildWidgets()
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setFocusPolicy(Qt::NoFocus);
     m_table->verticalHeader()->hide();
+    // The last column takes the rest of the width: no bare header area at the right end.
+    m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setShowGrid(false);
     m_table->setStyleSheet(QStringLiteral("QTableView{background:rgb(30,30,30);border:1px solid rgb(70,70,70)}"));
 
@@ -129,7 +164,7 @@ void MacroDialog::buildWidgets()
     m_defaultDelayBox = new QCheckBox(this);
     m_defaultDelayBox->setObjectName(QStringLiteral("macroDefaultDelayCheck"));
     for (QCheckBox* box : { m_recordDelays, m_defaultDelayBox }) {
-        box->setStyleSheet(kCheckStyle);
+        box->setStyleSheet(macroCheckStyleSheet());
         box->setFocusPolicy(Qt::NoFocus);
     }
     m_defaultDelay = new QLineEdit(QStringLiteral("10"), this);
@@ -139,7 +174,7 @@ void MacroDialog::buildWidgets()
     m_loopTime->setObjectName(QStringLiteral("macroLoopTime"));
     m_loopTime->setValidator(new QIntValidator(1, 255, m_loopTime));
     for (QLineEdit* edit : { m_defaultDelay, m_loopTime })
-        edit->setStyleSheet(kEditStyle);
+        edit->setStyleSheet(macroEditStyleSheet());
     const char* loopNames[3] = { "macroLoopTimes", "macroLoopWhileDown", "macroLoopUntilDown" };
     for (int i = 0; i < 3; ++i)
         m_loop[i] = makeButton(loopNames[i], &MacroDialog::onLoopClicked);
@@ -191,7 +226,7 @@ void MacroDialog::buildEditPanel()
     m_editDelay->setValidator(new QIntValidator(10, 65535, m_editDelay));
     m_editDelay->setMaxLength(5);
     for (QLineEdit* edit : { m_editDistance, m_editDelay })
-        edit->setStyleSheet(kEditStyle);
+        edit->setStyleSheet(macroEditStyleSheet());
     for (int i = 0; i < MACRO_BUTTON_COUNT; ++i)
         m_editMouse->addItem(QString());
     for (int d = 0; d < 4; ++d)
@@ -266,11 +301,17 @@ void MacroDialog::retranslateTexts()
 void MacroDialog::placeWidgets()
 {
     place(m_batchBox, 0, 0, 150, 22);
-    place(m_list, 0, 24, 150, 166);
-    place(m_new, 0, 194, 73, 26);
-    place(m_deleteMacro, 77, 194, 73, 26);
-    place(m_import, 0, 224, 73, 26);
-    place(m_export, 77, 224, 73, 26);
+    // The list buttons go two by two when their captions fit, else one above the other.
+    if (rowFits({ m_new, m_deleteMacro }, 150) && rowFits({ m_import, m_export }, 150)) {
+        place(m_list, 0, 24, 150, 166);
+        placeRow({ m_new, m_deleteMacro }, 0, 194, 150, 26);
+        placeRow({ m_import, m_export }, 0, 224, 150, 26);
+    } else {
+        place(m_list, 0, 24, 150, 118);
+        KroPushButton* const column[] = { m_new, m_deleteMacro, m_import, m_export };
+        for (int i = 0; i < 4; ++i)
+            place(column[i], 0, 146 + 27 * i, 150, 25);
+    }
     place(m_treeLabel, 0, 256, 150, 18);
     place(m_tree, 0, 276, 150, 191);
 
@@ -280,21 +321,20 @@ void MacroDialog::placeWidgets()
     place(m_gunSet, 566, 0, 99, 26);
     place(m_table, 160, 30, 505, 240);
 
-    KroPushButton* const rowOne[] = { m_edit, m_top, m_bottom, m_moveUp, m_moveDown, m_deleteRow };
-    KroPushButton* const rowTwo[] = { m_clear, m_insertDelay, m_start, m_save, m_cancel };
-    for (int i = 0; i < 6; ++i)
-        place(rowOne[i], 160 + 84 * i, 276, 81, 26);
-    for (int i = 0; i < 5; ++i)
-        place(rowTwo[i], 160 + 84 * i, 306, 81, 26);
-    place(m_stop, 160 + 84 * 2, 306, 81, 26);
+    placeRow({ m_edit, m_top, m_bottom, m_moveUp, m_moveDown, m_deleteRow }, 160, 276, 505, 26);
+    // START and STOP share a place: the row is laid out for the longer of the two.
+    KroPushButton* const startOrStop = m_start->text().size() >= m_stop->text().size() ? m_start : m_stop;
+    placeRow({ m_clear, m_insertDelay, startOrStop, m_save, m_cancel }, 160, 306, 505, 26);
+    (startOrStop == m_start ? m_stop : m_start)->setGeometry(startOrStop->geometry());
 
-    place(m_recordDelays, 160, 344, 300, 24);
-    place(m_defaultDelayBox, 160, 372, 215, 24);
-    place(m_defaultDelay, 380, 372, 60, 24);
-    place(m_loop[0], 465, 344, 150, 26);
+    // Check boxes on the left, the loop choices in a wide column on the right.
+    place(m_recordDelays, 160, 344, 235, 24);
+    place(m_defaultDelayBox, 160, 372, 192, 24);
+    place(m_defaultDelay, 355, 372, 42, 24);
+    place(m_loop[0], 400, 344, 215, 26);
     place(m_loopTime, 620, 345, 45, 24);
-    place(m_loop[1], 465, 374, 200, 26);
-    place(m_loop[2], 465, 404, 200, 26);
+    place(m_loop[1], 400, 374, 265, 26);
+    place(m_loop[2], 400, 404, 265, 26);
 
     place(m_editPanel, 160, 340, 505, 127);
     place(m_editKeyCaption, 0, 8, 90, 24);
@@ -312,12 +352,13 @@ void MacroDialog::placeWidgets()
         std::initializer_list<QWidget*> { m_list, m_nameEdit, m_tree, m_batchBox, m_recordDelays, m_defaultDelayBox,
             m_defaultDelay, m_loopTime, m_editMouse, m_editDirection, m_editDistance, m_editDelay, m_table })
         w->setFont(font);
+    for (QCheckBox* box : { m_batchBox, m_recordDelays, m_defaultDelayBox }) {
+        box->setStyleSheet(macroCheckStyleSheet());
+        fitFontToWidth(box);
+    }
     // Style sheets give the headers their own font; keep them in the language font.
-    const QString header = QStringLiteral("QHeaderView::section{background:rgb(50,50,50);color:white;border:0px;"
-                                          "padding-left:%1px;font-family:\"%2\";font-size:%3px}")
-                               .arg(scaled(6))
-                               .arg(font.family())
-                               .arg(font.pixelSize() > 0 ? font.pixelSize() : scaled(12));
+    const QString header
+        = macroHeaderStyleSheet(font.family(), font.pixelSize() > 0 ? font.pixelSize() : scaled(12), scaled(6));
     m_table->horizontalHeader()->setStyleSheet(header);
     m_tree->header()->setStyleSheet(header);
     m_table->verticalHeader()->setDefaultSectionSize(scaled(26));
@@ -348,8 +389,10 @@ void MacroDialog::resizeEvent(QResizeEvent* event)
 void MacroDialog::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         retranslateTexts();
+        placeWidgets();
+    }
 }
 
 void MacroDialog::connectNotify(const QMetaMethod& signal)
@@ -382,7 +425,7 @@ void MacroDialog::reloadList(const QString& select)
         item->setData(Qt::UserRole, name);
         if (m_batch) {
             auto* box = new QCheckBox(name);
-            box->setStyleSheet(kCheckStyle);
+            box->setStyleSheet(macroCheckStyleSheet());
             box->setFocusPolicy(Qt::NoFocus);
             m_list->setItemWidget(item, box);
         }

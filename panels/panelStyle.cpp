@@ -80,7 +80,9 @@ QString panelStyleSheet(double scale, const QColor& accent)
     const int box = qMax(8, int(13 * scale));
     return QStringLiteral("QLabel,QCheckBox,QRadioButton{color:rgb(220,220,220);background:transparent;}"
                           "QCheckBox::indicator,QRadioButton::indicator{width:%1px;height:%1px;"
-                          "border:1px solid rgb(150,150,150);background:rgb(30,30,30);}"
+                          "border:1px solid rgb(%3,%4,%5);background:rgb(30,30,30);}"
+                          "QCheckBox::indicator:disabled,QRadioButton::indicator:disabled{"
+                          "border:1px solid rgb(90,90,90);}"
                           "QRadioButton::indicator{border-radius:%2px;}"
                           "QCheckBox::indicator:checked,QRadioButton::indicator:checked{"
                           "background:rgb(%3,%4,%5);border:1px solid rgb(220,220,220);}"
