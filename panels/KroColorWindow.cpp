@@ -306,5 +306,6 @@ void KroColorWindow::setScale(double scale)
         m_lightOffBox->setGeometry(QRect());
         m_lightOffBox->hide();
     }
+    skinIndicators(this, scale);
     applyVisibility(m_profile ? m_profile->LedMode : 0);
 }

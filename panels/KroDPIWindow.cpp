@@ -225,6 +225,7 @@ void KroDPIWindow::setScale(double scale)
     placeScaled(m_sleepLabel, 232, 12, 70, 20, scale);
     for (KroSingleDPI* row : m_rows)
         row->setScale(scale);
+    skinIndicators(this, scale);
     layoutRows();
 }
 

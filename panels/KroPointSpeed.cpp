@@ -234,6 +234,7 @@ void KroPointSpeed::setScale(double scale)
     const QFont small = panelFont(scale, 10);
     for (QPushButton* b : m_modeButtons)
         b->setFont(small);
+    skinIndicators(this, scale);
     layoutWidgets();
 }
 

@@ -157,4 +157,5 @@ void KroReportRate::setScale(double scale)
     placeScaled(m_liftTitle, 10, 36, 200, 20, scale);
     placeScaled(m_lift1, 10, 60, 95, 22, scale);
     placeScaled(m_lift2, 115, 60, 95, 22, scale);
+    skinIndicators(this, scale);
 }

@@ -5,7 +5,10 @@
 #include "store/language.h"
 #include "store/settings.h"
 
+#include <QCheckBox>
 #include <QFontInfo>
+#include <QRadioButton>
+#include <QStyle>
 #include <QWidget>
 
 QRect scaledRect(double x, double y, double w, double h, double scale)
@@ -92,6 +95,20 @@ QString panelStyleSheet(double scale, const QColor& accent)
         .arg(accent.red())
         .arg(accent.green())
         .arg(accent.blue());
+}
+
+void skinIndicators(QWidget* root, double scale)
+{
+    const QString sheet = panelStyleSheet(scale, panelAccent());
+    for (QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
+        if (!qobject_cast<QCheckBox*>(button) && !qobject_cast<QRadioButton*>(button))
+            continue;
+        button->setStyleSheet(sheet);
+        button->style()->unpolish(button);
+        button->style()->polish(button);
+        button->updateGeometry();
+        button->update();
+    }
 }
 
 QString rgbText(const QColor& colour)

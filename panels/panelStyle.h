@@ -28,5 +28,8 @@ QString rgbText(const QColor& colour);
 QString sliderStyleSheet(double scale, const QColor& accent);
 // Style sheet for the check boxes, radio buttons and labels of a dark panel.
 QString panelStyleSheet(double scale, const QColor& accent);
+// Gives every check box and radio button below the root the panels' indicator at this scale, and
+// re-polishes them: boxes hidden while a parent's style sheet changed would keep the old size.
+void skinIndicators(QWidget* root, double scale);
 // Push buttons of the panels and dialogs: dark, framed in the accent colour, filled when checked.
 QString panelButtonStyleSheet(const QColor& accent);

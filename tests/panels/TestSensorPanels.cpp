@@ -15,6 +15,7 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStyle>
 #include <QtTest>
 
 namespace {
@@ -199,6 +200,25 @@ private slots:
         QVERIFY(child<QCheckBox>(&panel, "wakeBox")->isVisible());
         panel.setSyncMode(2);
         QVERIFY(child<QCheckBox>(&panel, "angleBox")->isVisible());
+    }
+
+    // Boxes hidden while the scale changed are drawn as large as the shown ones once they appear.
+    void checkBoxesShareOneSizeAfterRescale()
+    {
+        TestAppDir dir;
+        writePanelsSetup(dir, 3389, "M1", "SyncMode=0\n");
+        KroPointSpeed panel;
+        panel.setScale(1.5);
+        panel.setSyncMode(2);
+        panel.show();
+        const QList<QCheckBox*> boxes = panel.findChildren<QCheckBox*>();
+        QCOMPARE(boxes.size(), 4);
+        const int expected = int(13 * 1.5) + 2; // the indicator and its one-pixel frame
+        for (QCheckBox* box : boxes) {
+            QVERIFY(box->isVisible());
+            QCOMPARE(box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box), expected);
+            QCOMPARE(box->font(), boxes.first()->font());
+        }
     }
 
     void liftStaysInStepBetweenBothPanels()
