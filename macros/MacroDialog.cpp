@@ -328,7 +328,7 @@ void MacroDialog::placeWidgets()
     (startOrStop == m_start ? m_stop : m_start)->setGeometry(startOrStop->geometry());
 
     // Check boxes on the left, the loop choices in a wide column on the right.
-    place(m_recordDelays, 160, 344, 235, 24);
+    place(m_recordDelays, 160, 344, 238, 24);
     place(m_defaultDelayBox, 160, 372, 192, 24);
     place(m_defaultDelay, 355, 372, 42, 24);
     place(m_loop[0], 400, 344, 215, 26);
