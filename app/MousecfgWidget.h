@@ -138,6 +138,7 @@ private:
     void buildProfileControls();
     void buildBottomButtons();
     void buildLanguageMenu();
+    bool switchTranslation(int index);
     void createPanels();
     void connectPanels();
     void buildTray();

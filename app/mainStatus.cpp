@@ -225,7 +225,9 @@ void MousecfgWidget::rebuildDeviceMenu()
         m_modelSelector->setText(current);
         setCurrentProductName(current);
     } else {
+        // The selector names the model now in use, not the one that went away.
         setCurrentProductName(m_detectedModels.first());
+        m_modelSelector->setText(m_detectedModels.first());
     }
     connect(m_deviceMenu, &QMenu::triggered, this, &MousecfgWidget::slot_show_mousename);
     m_modelSelector->setMenu(m_deviceMenu);
@@ -241,7 +243,11 @@ void MousecfgWidget::slot_show_mousename(QAction* action)
     setCurrentProductName(action->text());
     m_modelSelector->setText(action->text());
     openDevicesByName(action->text());
+    // Pictures and saved profiles live in the model's own folders.
+    loadPictures();
+    m_profiles->loadSavedNames();
     reloadConfiguration();
+    m_profiles->rebuildSavedProfileMenu();
     startBatteryThread();
 }
 

@@ -36,15 +36,25 @@ void MousecfgWidget::onLanguageChosen(QAction* action)
     if (index < 0)
         return;
     setLanguageIndex(index);
-    QCoreApplication::removeTranslator(m_translator);
-    const QString file = translationFile(m_languages, index);
-    const bool loaded = !file.isEmpty() && m_translator->load(file);
     setLanguageId(index);
     m_langButton->setText(action->text());
-    if (loaded)
+    if (switchTranslation(index))
+        retranslateTexts();
+}
+
+// A file that does not load leaves the installed translation untouched, so the texts stay as they
+// are. Language 0 is the source language: without its file the built-in texts are used.
+bool MousecfgWidget::switchTranslation(int index)
+{
+    const QString file = translationFile(m_languages, index);
+    QTranslator probe;
+    const bool loadable = !file.isEmpty() && probe.load(file);
+    if (!loadable && index != 0)
+        return false;
+    QCoreApplication::removeTranslator(m_translator);
+    if (loadable && m_translator->load(file))
         QCoreApplication::installTranslator(m_translator);
-    // Built-in English has no file; the texts are retranslated either way so they follow the index.
-    retranslateTexts();
+    return true;
 }
 
 void MousecfgWidget::retranslateTexts()
