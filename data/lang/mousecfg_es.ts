@@ -785,11 +785,11 @@
     </message>
     <message>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation>GRABAR LOS RETARDOS ENTRE ACCIONES</translation>
+        <translation>GRABAR LOS RETARDOS</translation>
     </message>
     <message>
         <source>INSERT DEFAULT DELAY</source>
-        <translation>INSERTAR RETARDO FIJO</translation>
+        <translation>RETARDO FIJO</translation>
     </message>
     <message>
         <source>KEY</source>

@@ -789,7 +789,7 @@
     </message>
     <message>
         <source>INSERT DEFAULT DELAY</source>
-        <translation>INSÉRER LE DÉLAI PAR DÉFAUT</translation>
+        <translation>DÉLAI FIXE</translation>
     </message>
     <message>
         <source>KEY</source>
