@@ -141,7 +141,7 @@ int MousecfgWidget::runApplyTransaction(bool gatherPanels, bool fullSend)
     thread.start(QThread::InheritPriority);
     const int accepted = dialog.exec();
     thread.wait();
-    return accepted == QDialog::Accepted ? thread.result : SEND_OK;
+    return accepted == QDialog::Accepted ? int(thread.result) : int(SEND_OK);
 }
 
 // Panels built before the first scale was known follow every later factor.

@@ -64,8 +64,8 @@ void writeMousePicture(const QString& file, const QColor& colour)
 
 QColor frontPictureColour(const MousecfgWidget& w)
 {
-    const QPixmap* picture = w.findChild<QLabel*>("frontPicture")->pixmap();
-    return picture && !picture->isNull() ? picture->toImage().pixelColor(10, 10) : QColor();
+    const QPixmap picture = w.findChild<QLabel*>("frontPicture")->pixmap(Qt::ReturnByValue);
+    return !picture.isNull() ? picture.toImage().pixelColor(10, 10) : QColor();
 }
 
 } // namespace
