@@ -2,6 +2,7 @@
 #include "device/hidDevices.h"
 
 #include "device/DeviceEvents.h"
+#include "device/KroGetBatteryThread.h"
 #include "platform/DeviceWatcher.h"
 #include "sim/VirtualMouse.h"
 #include "store/appContext.h"
@@ -279,6 +280,11 @@ int enumerateDevices()
 
 void openDevicesByName(const QString& name)
 {
+    // Reopening closes the handles a running poller may be reading: hold it stopped meanwhile.
+    const bool pollerWasRunning = batteryPollerRunning();
+    BatteryPollerHold hold;
+    if (pollerWasRunning)
+        hold.restartAtEnd();
     if (hidInit() != 0)
         return;
     for (DeviceEntry& row : deviceTable) {
@@ -297,6 +303,8 @@ void openDevicesByName(const QString& name)
 
 void closeDevices()
 {
+    // No poller may be reading a handle while it is closed.
+    BatteryPollerHold hold;
     closeHandle(dongleMouse, 1);
     closeHandle(dongleControl, 2);
     closeHandle(cableMouse, 3);

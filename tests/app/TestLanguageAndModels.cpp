@@ -56,6 +56,7 @@ class TestLanguageAndModels : public QObject {
 
     std::unique_ptr<MousecfgWidget> makeWindow(VirtualMouseFixture::Plug plug = VirtualMouseFixture::ReceiverOnly)
     {
+        m_mouse.reset(); // the old fixture restores the backend it replaced
         m_mouse = std::make_unique<VirtualMouseFixture>(plug, false);
         e2eWriteFactoryProfiles();
         return std::make_unique<MousecfgWidget>();
@@ -190,6 +191,7 @@ private slots:
 
     void noModelPresentKeepsTheProduct()
     {
+        m_mouse.reset(); // the old fixture restores the backend it replaced
         m_mouse = std::make_unique<VirtualMouseFixture>(VirtualMouseFixture::Nothing, false);
         setCurrentProductName("KEPT");
         KroMessageBox::setDefaultAnswer(QDialog::Rejected);

@@ -79,6 +79,7 @@ class TestMainWindow : public QObject {
 
     std::unique_ptr<MousecfgWidget> makeWindow(VirtualMouseFixture::Plug plug = VirtualMouseFixture::ReceiverOnly)
     {
+        m_mouse.reset(); // the old fixture restores the backend it replaced
         m_mouse = std::make_unique<VirtualMouseFixture>(plug, false);
         e2eWriteFactoryProfiles();
         return std::make_unique<MousecfgWidget>();
