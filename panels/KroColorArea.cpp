@@ -157,7 +157,7 @@ void KroColorArea::showColour(const QColor& color, Source source)
         m_square->setHsv(hue, m_s->value(), m_v->value());
     }
     m_preview->setColor(color);
-    // Kept as an RGB colour: the profile compares and saves colours with their spec.
+    // Kept as an RGB colour: the profile compares and saves colours together with their colour model (RGB or HSV).
     m_color = color.toRgb();
     m_updating = false;
     emit KroChangeColor(m_color);
