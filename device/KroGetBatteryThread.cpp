@@ -4,7 +4,6 @@
 #include "device/commandSet.h"
 #include "device/hidDevices.h"
 
-#include <QDebug>
 #include <QMutexLocker>
 
 #include <atomic>

@@ -5,8 +5,6 @@
 #include "device/commandSet.h"
 #include "store/settings.h"
 
-#include <QDebug>
-
 KroProcessThread::KroProcessThread(QObject* parent)
     : QThread(parent)
 {

@@ -3,8 +3,6 @@
 
 #include "store/macroFiles.h"
 
-#include <QDebug>
-
 #include <algorithm>
 
 namespace {

@@ -3,7 +3,6 @@
 
 #include "device/hidDevices.h"
 
-#include <QDebug>
 #include <QThread>
 
 #include <algorithm>
