@@ -127,15 +127,6 @@ GunBullet KroGunsetDialog::bullet(int i) const
     return value;
 }
 
-void KroGunsetDialog::setBullet(int i, const GunBullet& value)
-{
-    if (i < 0 || i >= GUN_BULLETS)
-        return;
-    m_vertical[i]->setValue(value.vertical);
-    m_horizontal[i]->setValue(value.horizontal);
-    m_delay[i]->setValue(value.delay);
-}
-
 void KroGunsetDialog::OnYesClick()
 {
     const QString fileName = name().trimmed();

@@ -17,11 +17,9 @@ public:
     explicit KroGunsetDialog(QWidget* parent);
 
     QString name() const;
-    int bulletCount() const { return m_count; }
     void setBulletCount(int count);
     // Bullet i (0..4) as the fields hold it.
     GunBullet bullet(int i) const;
-    void setBullet(int i, const GunBullet& value);
     // The rows built by the last OnYesClick.
     const QVector<MacroEvent>& events() const { return m_events; }
     // Writes the rows as the macro file `fileName`. 0, or -1 for an unusable name.
