@@ -40,7 +40,6 @@ public:
     bool isEditing() const { return m_editing; }
     bool isBatchMode() const { return m_batch; }
     int delayType() const;
-    int delayUnit() const { return m_unit; }
     // The recorder, whose clock tests replace.
     MacroRecorder& recorder() { return m_recorder; }
     KeyboardCapture* keyboardCapture() const { return m_capture; }

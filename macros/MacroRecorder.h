@@ -16,8 +16,6 @@ public:
     explicit MacroRecorder(int delayUnit = MACRO_DEFAULT_DELAY_UNIT);
 
     void setClock(Clock clock) { m_clock = std::move(clock); }
-    void setDelayUnit(int unit) { m_unit = unit > 0 ? unit : MACRO_DEFAULT_DELAY_UNIT; }
-    int delayUnit() const { return m_unit; }
 
     // A new recording: no previous event, no key held.
     void start();
