@@ -44,7 +44,6 @@ void KroTwoBarSlider::setRange(int maximum, int minimum)
 
 void KroTwoBarSlider::setLinked(bool bLinked)
 {
-    m_linked = bLinked;
     m_link->setVisible(bLinked);
     m_x->setVisible(!bLinked);
     m_y->setVisible(!bLinked);
@@ -60,16 +59,6 @@ void KroTwoBarSlider::setValues(int x, int y)
     m_x->setValue(x);
     m_y->setValue(y);
     m_link->setValue(x);
-}
-
-int KroTwoBarSlider::xValue() const
-{
-    return m_linked ? m_link->value() : m_x->value();
-}
-
-int KroTwoBarSlider::yValue() const
-{
-    return m_linked ? m_link->value() : m_y->value();
 }
 
 void KroTwoBarSlider::setScale(double scale)

@@ -16,12 +16,9 @@ public:
 
     // Linked: one slider moves X and Y together. Separate: an X and a Y slider.
     void setLinked(bool bLinked);
-    bool isLinked() const { return m_linked; }
 
     // Shows the values without reporting them back.
     void setValues(int x, int y);
-    int xValue() const;
-    int yValue() const;
 
     void setScale(double scale);
 
@@ -45,6 +42,5 @@ private:
     QSlider* m_link;
     int m_minimum = 1;
     int m_maximum = 100;
-    bool m_linked = true;
     double m_scale = 1.0;
 };
