@@ -14,7 +14,6 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QTimer>
 
@@ -237,13 +236,13 @@ int runImport(const QStringList& args)
         return CTL_USAGE;
     }
     const QString path = args[0];
-    if (!QFileInfo(path).isFile()) {
+    if (!fileExists(path)) {
         err << ctlText("Cannot read %1.").arg(path) << "\n";
         return CTL_BAD_FILE;
     }
-    if (readProductTag(path) != currentProductName()) {
-        err << ctlText("%1 was saved for another product (%2), not for %3.")
-                   .arg(path, readProductTag(path), currentProductName())
+    const QString tag = readProductTag(path);
+    if (tag != currentProductName()) {
+        err << ctlText("%1 was saved for another product (%2), not for %3.").arg(path, tag, currentProductName())
             << "\n";
         return CTL_BAD_FILE;
     }
