@@ -21,11 +21,9 @@
 
 #include <QApplication>
 #include <QBitmap>
-#include <QDebug>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -399,8 +397,6 @@ void MousecfgWidget::slotGotoMacro(quint8 iBtn)
 
 void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType)
 {
-    m_selectedSide = iType;
-    m_selectedIndex = iBtn;
     for (int k = 0; k < MARKER_COUNT; ++k) {
         m_frontMarkers[k]->setState(1);
         m_sideMarkers[k]->setState(1);

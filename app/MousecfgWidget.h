@@ -226,8 +226,6 @@ private:
 
     int m_page = 0;
     bool m_frontView = true;
-    int m_selectedSide = 0;
-    int m_selectedIndex = 0;
     QStringList m_detectedModels;
 
     bool m_firmwarePressed = false;
