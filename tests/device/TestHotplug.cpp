@@ -27,24 +27,29 @@ public:
     void pause(int ms) override { calls << QStringLiteral("pause %1").arg(ms); }
 };
 
+// Tells the device table about both nodes of one side, as the hidraw watcher would.
+void notifyNodes(const VirtualMouse& mouse, VirtualMouse::Side side, const QByteArray (&nodes)[2], bool arrived,
+    DeviceEvents& events)
+{
+    const bool receiver = side == VirtualMouse::Receiver;
+    const quint16 vid = receiver ? mouse.ids().receiverVid : mouse.ids().cableVid;
+    const quint16 pid = receiver ? mouse.ids().receiverPid : mouse.ids().cablePid;
+    for (const QByteArray& node : nodes)
+        onHidrawChange(node, vid, pid, arrived, events);
+}
+
 void plugAndNotify(VirtualMouse& mouse, VirtualMouse::Side side, DeviceEvents& events)
 {
     mouse.plug(side);
-    const quint16 vid = side == VirtualMouse::Receiver ? mouse.ids().receiverVid : mouse.ids().cableVid;
-    const quint16 pid = side == VirtualMouse::Receiver ? mouse.ids().receiverPid : mouse.ids().cablePid;
-    onHidrawChange(mouse.nodePath(side, 0), vid, pid, true, events);
-    onHidrawChange(mouse.nodePath(side, 1), vid, pid, true, events);
+    notifyNodes(mouse, side, { mouse.nodePath(side, 0), mouse.nodePath(side, 1) }, true, events);
 }
 
 void unplugAndNotify(VirtualMouse& mouse, VirtualMouse::Side side, DeviceEvents& events)
 {
-    const QByteArray node0 = mouse.nodePath(side, 0);
-    const QByteArray node1 = mouse.nodePath(side, 1);
-    const quint16 vid = side == VirtualMouse::Receiver ? mouse.ids().receiverVid : mouse.ids().cableVid;
-    const quint16 pid = side == VirtualMouse::Receiver ? mouse.ids().receiverPid : mouse.ids().cablePid;
+    // The node paths are gone once the side is unplugged.
+    const QByteArray nodes[2] = { mouse.nodePath(side, 0), mouse.nodePath(side, 1) };
     mouse.unplug(side);
-    onHidrawChange(node0, vid, pid, false, events);
-    onHidrawChange(node1, vid, pid, false, events);
+    notifyNodes(mouse, side, nodes, false, events);
 }
 
 const QStringList TAIL = { "connection", "stop", "start" };
