@@ -89,8 +89,8 @@ void VirtualMouse::noticeNodes(Side side, bool arrived, QVector<std::function<vo
 {
     if (!m_listener)
         return;
-    const quint16 vid = side == Receiver ? m_ids.receiverVid : m_ids.cableVid;
-    const quint16 pid = side == Receiver ? m_ids.receiverPid : m_ids.cablePid;
+    const quint16 vid = vendorId(side);
+    const quint16 pid = productId(side);
     const NodeListener listener = m_listener;
     for (int i = 0; i < 2; ++i) {
         const QByteArray path = nodePath(side, i);
@@ -168,8 +168,8 @@ QVector<VirtualCollection> VirtualMouse::collections() const
         if (!m_nodes[side][0].plugged)
             continue;
         VirtualCollection c;
-        c.vendorId = side == Receiver ? m_ids.receiverVid : m_ids.cableVid;
-        c.productId = side == Receiver ? m_ids.receiverPid : m_ids.cablePid;
+        c.vendorId = vendorId(Side(side));
+        c.productId = productId(Side(side));
         c.releaseNumber = side == Receiver ? m_ids.receiverRelease : m_ids.cableRelease;
         c.product = side == Receiver ? QStringLiteral("Virtual Receiver") : QStringLiteral("Virtual Mouse");
         auto add = [&](int iface, quint16 page, quint16 usage) {

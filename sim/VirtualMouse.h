@@ -67,6 +67,9 @@ public:
     VirtualMouse& operator=(const VirtualMouse&) = delete;
 
     const Ids& ids() const { return m_ids; }
+    // Vendor and product id of one side's nodes.
+    quint16 vendorId(Side side) const { return side == Receiver ? m_ids.receiverVid : m_ids.cableVid; }
+    quint16 productId(Side side) const { return side == Receiver ? m_ids.receiverPid : m_ids.cablePid; }
 
     // Plugging: each side is two nodes (interface 0 mouse, interface 1 keyboard/consumer/control).
     void plug(Side side);

@@ -31,11 +31,8 @@ public:
 void notifyNodes(const VirtualMouse& mouse, VirtualMouse::Side side, const QByteArray (&nodes)[2], bool arrived,
     DeviceEvents& events)
 {
-    const bool receiver = side == VirtualMouse::Receiver;
-    const quint16 vid = receiver ? mouse.ids().receiverVid : mouse.ids().cableVid;
-    const quint16 pid = receiver ? mouse.ids().receiverPid : mouse.ids().cablePid;
     for (const QByteArray& node : nodes)
-        onHidrawChange(node, vid, pid, arrived, events);
+        onHidrawChange(node, mouse.vendorId(side), mouse.productId(side), arrived, events);
 }
 
 void plugAndNotify(VirtualMouse& mouse, VirtualMouse::Side side, DeviceEvents& events)
