@@ -456,9 +456,13 @@ void MousecfgWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QPixmap& background = m_backgrounds[0];
-    if (!background.isNull())
-        painter.drawPixmap(0, 0, background.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    // Smooth scaling of the whole background is costly, so it is redone only when the size changes.
+    if (!m_backgrounds[0].isNull() && m_paintedSize != size()) {
+        m_paintedBackground = m_backgrounds[0].scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        m_paintedSize = size();
+    }
+    if (!m_paintedBackground.isNull())
+        painter.drawPixmap(0, 0, m_paintedBackground);
     const QPixmap& battery = m_batteryPixmaps[m_status && m_status->mode() < 2 ? 1 : 0];
     if (!battery.isNull()) {
         const QRect target(scaled(69), scaled(581), scaled(86), scaled(47));

@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QStringList>
 #include <QSystemTrayIcon>
 #include <QWidget>
@@ -172,6 +173,8 @@ private:
     // Pixmaps.
     QPixmap m_backgrounds[SCALE_STEP_COUNT];
     QPixmap m_batteryPixmaps[2];
+    QPixmap m_paintedBackground; // m_backgrounds[0] at m_paintedSize
+    QSize m_paintedSize;
     int m_step = 0;
     double m_dpiOverride = 0;
 
