@@ -138,9 +138,7 @@ void KroGetBatteryThread::run()
 
 void KroGetBatteryThread::requestStatus(HidHandle* handle)
 {
-    const CommandFrame request = makeFrame(CMD_STATUS, 0, 0, 0, SEQ_NONE);
-    CommandFrame frame = request;
-    frame[1] = frameChecksum(request);
+    const CommandFrame frame = makeFrame(CMD_STATUS, 0, 0, 0, SEQ_NONE);
     if (hidWrite(handle, frame.data(), FRAME_SIZE) < 0)
         qDebug("Unable to send a feature report.");
     QThread::msleep(10);
