@@ -38,14 +38,6 @@ QString rowName()
     return QString::fromUtf8(deviceTable[0].name);
 }
 
-QStringList boxMessages()
-{
-    QStringList messages;
-    for (const KroMessageBox::Shown& shown : KroMessageBox::history())
-        messages << shown.message;
-    return messages;
-}
-
 } // namespace
 
 class TestLanguageAndModels : public QObject {
@@ -253,7 +245,7 @@ private slots:
         QTimer::singleShot(50, &loop, [&] { loop.exit(7); });
         QCOMPARE(loop.exec(), 7);
 
-        const QStringList messages = boxMessages();
+        const QStringList messages = e2eBoxMessages();
         QCOMPARE(messages,
             (QStringList { QStringLiteral("Do you want to upgrade the firmware?"),
                 QStringLiteral("The firmware updater could not be started.") }));
@@ -264,7 +256,7 @@ private slots:
         auto w = makeWindow(VirtualMouseFixture::ReceiverOnly);
         auto* button = w->findChild<KroPushButton*>("firmwareButton");
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(boxMessages(),
+        QCOMPARE(e2eBoxMessages(),
             QStringList { QStringLiteral("To update the firmware, please connect to the computer with a cable.") });
     }
 
@@ -274,7 +266,7 @@ private slots:
         KroMessageBox::setDefaultAnswer(-1);
         KroMessageBox::answerNext(QDialog::Rejected);
         w->findChild<KroPushButton*>("firmwareButton")->click();
-        QCOMPARE(boxMessages(), QStringList { QStringLiteral("Do you want to upgrade the firmware?") });
+        QCOMPARE(e2eBoxMessages(), QStringList { QStringLiteral("Do you want to upgrade the firmware?") });
     }
 };
 

@@ -8,6 +8,7 @@
 #include "store/settings.h"
 
 #include "TestAppDir.h"
+#include "e2eFixture.h"
 
 #include <QFile>
 #include <QMenu>
@@ -41,14 +42,6 @@ public:
     int applyResult = 0;
     QList<QPair<bool, bool>> applies;
 };
-
-QStringList messages()
-{
-    QStringList out;
-    for (const auto& shown : KroMessageBox::history())
-        out << shown.message;
-    return out;
-}
 
 } // namespace
 
@@ -117,22 +110,22 @@ private slots:
         setSaved({ "Work" });
         m_host->name = "Work";
         m_manager->deleteProfile();
-        QCOMPARE(messages().last(), QStringLiteral("AT LEAST ONE PROFILE TO BE RETAINED."));
+        QCOMPARE(e2eBoxMessages().last(), QStringLiteral("AT LEAST ONE PROFILE TO BE RETAINED."));
         // A default name, whatever the slot.
         setSaved({ "Profile 1", "Profile 3", "Work" });
         m_host->name = "Profile 3";
         m_manager->deleteProfile();
-        QCOMPARE(messages().last(), QStringLiteral("The default Profile cannot be deleted or renamed."));
+        QCOMPARE(e2eBoxMessages().last(), QStringLiteral("The default Profile cannot be deleted or renamed."));
         // A name typed into the field that is not in the list.
         m_host->name = "Typed";
         m_manager->deleteProfile();
-        QCOMPARE(messages().last(), QStringLiteral("This profile cannot be deleted."));
+        QCOMPARE(e2eBoxMessages().last(), QStringLiteral("This profile cannot be deleted."));
         // The question answered No.
         writeLibrary("Work", 1);
         m_host->name = "Work";
         KroMessageBox::answerNext(QDialog::Rejected);
         m_manager->deleteProfile();
-        QCOMPARE(messages().last(), QStringLiteral("Are you sure you want delete this profile?"));
+        QCOMPARE(e2eBoxMessages().last(), QStringLiteral("Are you sure you want delete this profile?"));
         QCOMPARE(m_manager->savedNames(), QStringList({ "Profile 1", "Profile 3", "Work" }));
         QVERIFY(QFile::exists(libraryProfilePath("Work")));
     }
@@ -170,7 +163,7 @@ private slots:
         currentConfig.profileNames[0] = "A";
         m_host->name = "A";
         m_manager->deleteProfile();
-        QCOMPARE(messages().last(), QStringLiteral("This profile cannot be deleted."));
+        QCOMPARE(e2eBoxMessages().last(), QStringLiteral("This profile cannot be deleted."));
         QCOMPARE(m_manager->savedNames(), QStringList({ "A", "C" }));
         QVERIFY(QFile::exists(libraryProfilePath("A")));
     }
@@ -196,7 +189,7 @@ private slots:
         setSaved({ "Profile 1", "Game" });
         currentConfig.profileNames[3] = "Game";
         m_manager->pickSavedProfile("Game");
-        QCOMPARE(messages().last(), QStringLiteral("Profile is Already Used!"));
+        QCOMPARE(e2eBoxMessages().last(), QStringLiteral("Profile is Already Used!"));
         QCOMPARE(currentConfig.profileNames[0], QStringLiteral("Profile 1"));
 
         // Not carried elsewhere: taken, and with no working file the library file is read.
@@ -211,7 +204,7 @@ private slots:
         // A default profile keeps its name from both controls.
         m_host->name = "Mine";
         m_manager->renameProfile(true);
-        QCOMPARE(messages().last(), QStringLiteral("The default Profile cannot be deleted or renamed."));
+        QCOMPARE(e2eBoxMessages().last(), QStringLiteral("The default Profile cannot be deleted or renamed."));
         QCOMPARE(m_host->name, QStringLiteral("Profile 1"));
         m_host->name = "Mine";
         m_manager->renameProfile(false);
@@ -223,7 +216,7 @@ private slots:
         currentConfig.profileNames[0] = "Old";
         m_host->name = "Taken";
         m_manager->renameProfile(true);
-        QCOMPARE(messages().last(), QStringLiteral("Profile Exist!"));
+        QCOMPARE(e2eBoxMessages().last(), QStringLiteral("Profile Exist!"));
         QVERIFY(QFile::exists(libraryProfilePath("Old")));
         ProfileData taken;
         readProfile(taken, libraryProfilePath("Taken"));
@@ -251,11 +244,11 @@ private slots:
         QVERIFY(KroMessageBox::history().isEmpty());
         m_host->applyResult = 5;
         m_manager->apply();
-        QCOMPARE(messages().last(), QStringLiteral("Mouse is sleeping or not connected."));
+        QCOMPARE(e2eBoxMessages().last(), QStringLiteral("Mouse is sleeping or not connected."));
         QCOMPARE(KroMessageBox::history().last().kind, 1);
         m_host->applyResult = 1;
         m_manager->apply();
-        QCOMPARE(messages().last(), QStringLiteral("Send data failed, please try again."));
+        QCOMPARE(e2eBoxMessages().last(), QStringLiteral("Send data failed, please try again."));
         // Apply and OK collect the panels; OK then hides the window.
         m_host->applyResult = 0;
         m_manager->ok();
@@ -288,7 +281,7 @@ private slots:
         writeProductTag("Other Mouse", foreign);
         KroFileDialog::answerNext(foreign);
         m_manager->importProfile();
-        QCOMPARE(messages().last(), QStringLiteral("The file is not match current mouse!"));
+        QCOMPARE(e2eBoxMessages().last(), QStringLiteral("The file is not match current mouse!"));
 
         const QString mine = m_dir->file("Mine.prof");
         writeProfile(p, mine);
@@ -302,7 +295,7 @@ private slots:
 
         KroFileDialog::answerNext(mine);
         m_manager->importProfile();
-        QCOMPARE(messages().last(), QStringLiteral("Profile Exist!"));
+        QCOMPARE(e2eBoxMessages().last(), QStringLiteral("Profile Exist!"));
 
         // A cancelled dialog does nothing.
         KroFileDialog::answerNext(QString());

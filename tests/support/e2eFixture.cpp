@@ -81,6 +81,14 @@ void E2eFixture::selectFrontButton(int k)
     marker->click();
 }
 
+QStringList e2eBoxMessages()
+{
+    QStringList messages;
+    for (const KroMessageBox::Shown& shown : KroMessageBox::history())
+        messages << shown.message;
+    return messages;
+}
+
 void e2ePressYes(QDialog* dialog)
 {
     if (auto* yes = dialog->findChild<QAbstractButton*>(QStringLiteral("yesBtn")))

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -46,6 +47,9 @@ private:
 
 // Five profile files "Profile 1" .. "Profile 5" with the factory settings, as an installation has.
 void e2eWriteFactoryProfiles();
+
+// The messages of the skin message boxes shown so far, oldest first.
+QStringList e2eBoxMessages();
 
 // Presses the yes button of a skin dialog.
 void e2ePressYes(QDialog* dialog);
