@@ -1,6 +1,7 @@
 // Colour dialog: every control shows the same colour; a flag stops the updates from echoing.
 #include "panels/KroColorArea.h"
 
+#include "app/widgets/skinStyle.h"
 #include "panels/DefaultColorArea.h"
 #include "panels/HColorArea.h"
 #include "panels/PreviewColorArea.h"
@@ -103,7 +104,7 @@ QSpinBox* KroColorArea::makeSpin(const char* name, int maximum, const QString& p
 
 void KroColorArea::buildLayout(double scale)
 {
-    const QColor accent = panelAccent();
+    const QColor accent = skinAccent();
     setFixedSize(int(420 * scale), int(280 * scale));
     setStyleSheet(panelStyleSheet(scale, accent) + panelButtonStyleSheet(accent)
         + "QLineEdit{color:white;background:rgb(30,30,30);border:1px solid rgb(90,90,90);}");
@@ -249,6 +250,6 @@ void KroColorArea::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(25, 25, 25));
-    painter.setPen(QPen(panelAccent(), 2));
+    painter.setPen(QPen(skinAccent(), 2));
     painter.drawRect(rect().adjusted(1, 1, -1, -1));
 }

@@ -1,6 +1,7 @@
 // Lighting panel: controls per effect, the colour dialog and the sleep settings.
 #include "panels/KroColorWindow.h"
 
+#include "app/widgets/skinStyle.h"
 #include "panels/DefaultColorArea.h"
 #include "panels/KroColorArea.h"
 #include "panels/KroSlider.h"
@@ -282,7 +283,7 @@ void KroColorWindow::changeEvent(QEvent* event)
 void KroColorWindow::setScale(double scale)
 {
     m_scale = scale;
-    const QColor accent = panelAccent();
+    const QColor accent = skinAccent();
     setStyleSheet(panelStyleSheet(scale, accent) + panelButtonStyleSheet(accent));
     const QString sliderStyle = sliderStyleSheet(scale, accent);
     for (KroSlider* s : { m_brightSlider, m_speedSlider, m_sleepSlider })

@@ -1,6 +1,7 @@
 // The DPI page: rows, the active stage and the sleep controls.
 #include "panels/KroDPIWindow.h"
 
+#include "app/widgets/skinStyle.h"
 #include "panels/KroSingleDPI.h"
 #include "panels/KroSlider.h"
 #include "panels/dpiRanges.h"
@@ -214,12 +215,12 @@ void KroDPIWindow::changeEvent(QEvent* event)
 void KroDPIWindow::setScale(double scale)
 {
     m_scale = scale;
-    setStyleSheet(panelStyleSheet(scale, panelAccent()));
+    setStyleSheet(panelStyleSheet(scale, skinAccent()));
     const QFont font = panelFont(scale);
     for (QWidget* w : { static_cast<QWidget*>(m_sleepTitle), static_cast<QWidget*>(m_sleepLabel),
              static_cast<QWidget*>(m_lightOffBox), static_cast<QWidget*>(m_sleepSlider) })
         w->setFont(font);
-    m_sleepSlider->setStyleSheet(sliderStyleSheet(scale, panelAccent()));
+    m_sleepSlider->setStyleSheet(sliderStyleSheet(scale, skinAccent()));
     placeScaled(m_sleepTitle, 15, 12, 80, 20, scale);
     placeScaled(m_sleepSlider, 98, 12, 128, 20, scale);
     placeScaled(m_sleepLabel, 232, 12, 70, 20, scale);

@@ -1,6 +1,7 @@
 // Sensor switches, key response, sensor mode and scroll lines of the "Mouse Setting" panel.
 #include "panels/KroPointSpeed.h"
 
+#include "app/widgets/skinStyle.h"
 #include "panels/KroSlider.h"
 #include "panels/panelStyle.h"
 #include "platform/DesktopMouseSettings.h"
@@ -225,7 +226,7 @@ void KroPointSpeed::setSyncMode(int mode)
 void KroPointSpeed::setScale(double scale)
 {
     m_scale = scale;
-    const QColor accent = panelAccent();
+    const QColor accent = skinAccent();
     setStyleSheet(panelStyleSheet(scale, accent) + panelButtonStyleSheet(accent));
     m_keySlider->setStyleSheet(sliderStyleSheet(scale, accent));
     const QFont font = panelFont(scale);

@@ -1,6 +1,7 @@
 // The report-rate menu button and the two lift-off distance buttons.
 #include "panels/KroReportRate.h"
 
+#include "app/widgets/skinStyle.h"
 #include "panels/panelStyle.h"
 #include "store/appContext.h"
 #include "store/settings.h"
@@ -138,7 +139,7 @@ void KroReportRate::changeEvent(QEvent* event)
 void KroReportRate::setScale(double scale)
 {
     m_scale = scale;
-    const QColor accent = panelAccent();
+    const QColor accent = skinAccent();
     setStyleSheet(panelStyleSheet(scale, accent));
     const QString image = appDir() + "/skin/rate.png";
     const QString base = QFile::exists(image)

@@ -2,6 +2,7 @@
 #include "panels/KroSingleDPI.h"
 
 #include "app/widgets/KroLabel.h"
+#include "app/widgets/skinStyle.h"
 #include "panels/KroTwoBarSlider.h"
 #include "panels/dpiRanges.h"
 #include "panels/panelStyle.h"
@@ -140,7 +141,7 @@ void KroSingleDPI::setActive(bool bActive)
 
 void KroSingleDPI::applyTextColour()
 {
-    const QString style = colourStyle(m_active ? panelAccent() : panelTextColour());
+    const QString style = colourStyle(m_active ? skinAccent() : panelTextColour());
     for (QLabel* label : { m_xLabel, m_yLabel, static_cast<QLabel*>(m_dpiLabel) })
         label->setStyleSheet(style);
 }
@@ -149,7 +150,7 @@ void KroSingleDPI::applyStageButtonStyle()
 {
     const QString off = appDir() + "/skin/DPI-OFF.png";
     const QString on = appDir() + "/skin/DPI-ON.png";
-    const QColor accent = panelAccent();
+    const QColor accent = skinAccent();
     const QString accentRgb = rgbText(accent);
     if (QFile::exists(off) && QFile::exists(on)) {
         m_stageButton->setStyleSheet(QStringLiteral("QPushButton{border-image:url(%1);color:white;}"

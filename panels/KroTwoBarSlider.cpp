@@ -1,6 +1,7 @@
 // Three sliders over one groove: X, Y and the linked one; only the ones of the mode are shown.
 #include "panels/KroTwoBarSlider.h"
 
+#include "app/widgets/skinStyle.h"
 #include "panels/panelStyle.h"
 
 #include <QSignalBlocker>
@@ -64,7 +65,7 @@ void KroTwoBarSlider::setValues(int x, int y)
 void KroTwoBarSlider::setScale(double scale)
 {
     m_scale = scale;
-    setStyleSheet(sliderStyleSheet(scale, panelAccent()));
+    setStyleSheet(sliderStyleSheet(scale, skinAccent()));
     layoutSliders();
 }
 

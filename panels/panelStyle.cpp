@@ -1,9 +1,9 @@
 // Scaled geometry, fonts and style sheets of the settings panels.
 #include "panels/panelStyle.h"
 
+#include "app/widgets/skinStyle.h"
 #include "store/appContext.h"
 #include "store/language.h"
-#include "store/settings.h"
 
 #include <QCheckBox>
 #include <QFontInfo>
@@ -45,11 +45,6 @@ QFont panelFont(double scale, int pixelSize)
 QColor panelTextColour()
 {
     return QColor(220, 220, 220);
-}
-
-QColor panelAccent()
-{
-    return accentColour();
 }
 
 QString colourStyle(const QColor& colour)
@@ -99,7 +94,7 @@ QString panelStyleSheet(double scale, const QColor& accent)
 
 void skinIndicators(QWidget* root, double scale)
 {
-    const QString sheet = panelStyleSheet(scale, panelAccent());
+    const QString sheet = panelStyleSheet(scale, skinAccent());
     for (QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
         if (!qobject_cast<QCheckBox*>(button) && !qobject_cast<QRadioButton*>(button))
             continue;

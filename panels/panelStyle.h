@@ -17,9 +17,8 @@ void shrinkFontToFit(QWidget* widget);
 // The language font at the given scale; pixelSize replaces the settings size when not 0.
 QFont panelFont(double scale, int pixelSize = 0);
 
-// Text colours of the panels: normal text, and the accent colour of Config/GColorID.
+// Normal text colour of the panels (the accent colour is skinAccent()).
 QColor panelTextColour();
-QColor panelAccent();
 QString colourStyle(const QColor& colour);
 // "rgb(r,g,b)" for style sheets.
 QString rgbText(const QColor& colour);
