@@ -26,6 +26,11 @@ void KroProcessDialog::updateProgress()
     accept();
 }
 
+void KroProcessDialog::reject()
+{
+    // Escape and close end up here; the dialog stays until the worker has reported.
+}
+
 void KroProcessDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);

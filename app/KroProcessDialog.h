@@ -10,6 +10,9 @@ class KroProcessDialog : public QDialog {
 public:
     explicit KroProcessDialog(QWidget* parent = nullptr);
 
+    // While the worker runs the dialog cannot be dismissed (Escape, close): only the worker ends it.
+    void reject() override;
+
 public slots:
     // Called (queued) by the worker when it is done; closes the dialog as accepted.
     void slotProcessDlg();

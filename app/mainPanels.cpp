@@ -138,10 +138,13 @@ int MousecfgWidget::runApplyTransaction(bool gatherPanels, bool fullSend)
     KroProcessThread thread;
     thread.fullSend = fullSend;
     connect(&thread, &KroProcessThread::DoProcessDlg, &dialog, &KroProcessDialog::slotProcessDlg);
+    // A worker that ends without its signal must not leave the window blocked.
+    connect(&thread, &QThread::finished, &dialog, &KroProcessDialog::slotProcessDlg);
     thread.start(QThread::InheritPriority);
-    const int accepted = dialog.exec();
+    dialog.exec();
     thread.wait();
-    return accepted == QDialog::Accepted ? int(thread.result) : int(SEND_OK);
+    // The worker's result, however the dialog ended.
+    return int(thread.result);
 }
 
 // Panels built before the first scale was known follow every later factor.

@@ -11,6 +11,7 @@ enum CtlExit {
     CTL_NO_DEVICE = 1,
     CTL_USAGE = 64, // EX_USAGE; 2 is the send status "frame not confirmed"
     CTL_NO_ACCESS = 3,
+    CTL_FILE_NOT_WRITTEN = 7, // a settings or profile file could not be written
 };
 
 struct CtlCommand {

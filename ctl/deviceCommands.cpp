@@ -21,11 +21,12 @@
 
 namespace {
 
-constexpr int STATUS_WAIT_MS = 2000;
+// A mouse answers a status request within a few ms; a silent one must not hold up the apply.
+constexpr int STATUS_WAIT_MS = 600;
 constexpr int LISTEN_AFTER_STATUS_MS = 300;
 
 struct MouseReport {
-    bool answered = false; // a status reply (or its absence) was seen
+    bool answered = false; // a status reply, or a failed read of it, was seen
     quint8 charge = 0, low = 0, high = 0;
     std::optional<std::array<quint8, 3>> change; // profile, DPI stage, rate code
 };
@@ -144,30 +145,38 @@ void loadSavedConfiguration()
     currentConfig = sentConfig;
 }
 
+// Only a reply without battery data says the mouse is off; a mouse that says nothing is tried, and the
+// transfer itself reports whether it took the frames.
+bool reportedOff(const MouseReport& r)
+{
+    return r.answered && noBatteryData(r);
+}
+
 int applySaved(bool fullSend)
 {
-    QTextStream& out = ctlOut();
     QTextStream& err = ctlErr();
-    setMouseOff(noBatteryData(queryMouse()));
+    setMouseOff(reportedOff(queryMouse()));
     KroProcessThread worker;
     worker.fullSend = fullSend;
     worker.start(QThread::InheritPriority);
     worker.wait();
-    switch (worker.result) {
-    case SEND_OK:
-        out << (worker.sentMask ? ctlText("Configuration sent.")
-                                : ctlText("Nothing to send: the mouse holds the saved configuration "
-                                          "(apply --full sends everything)."))
-            << "\n";
-        break;
-    case SEND_MOUSE_OFF:
+    if (!worker.filesSaved)
+        err << ctlText("The configuration could not be saved.") << "\n";
+    if (worker.result == SEND_MOUSE_OFF) {
         err << ctlText("Mouse is sleeping or not connected.") << "\n";
-        break;
-    default:
-        err << ctlText("Send data failed, please try again.") << "\n";
-        break;
+        return worker.result;
     }
-    return worker.result;
+    if (worker.result != SEND_OK) {
+        err << ctlText("Send data failed, please try again.") << "\n";
+        return worker.result;
+    }
+    if (!worker.filesSaved)
+        return CTL_FILE_NOT_WRITTEN;
+    ctlOut() << (worker.sentMask ? ctlText("Configuration sent.")
+                                 : ctlText("Nothing to send: the mouse holds the saved configuration "
+                                           "(apply --full sends everything)."))
+             << "\n";
+    return CTL_OK;
 }
 
 } // namespace
@@ -223,6 +232,8 @@ int runProfile(const QStringList& args)
         err << ctlText("Send data failed, please try again.") << "\n";
         return status;
     }
+    // setCurrentProfile reports nothing yet: once it returns whether Config.ini was written, print
+    // "The configuration could not be saved." and return CTL_FILE_NOT_WRITTEN when it was not.
     setCurrentProfile(number - 1);
     out << ctlText("Profile %1 is active.").arg(number) << "\n";
     return CTL_OK;
@@ -246,11 +257,14 @@ int runImport(const QStringList& args)
             << "\n";
         return CTL_BAD_FILE;
     }
+    loadSavedConfiguration();
+    if (importConfig(currentConfig, path) != 0) {
+        err << ctlText("%1 holds no configuration of five profiles; nothing was sent.").arg(path) << "\n";
+        return CTL_BAD_FILE;
+    }
     const int opened = openMouse();
     if (opened != CTL_OK)
         return opened;
-    loadSavedConfiguration();
-    importConfig(currentConfig, path);
     const int result = applySaved(true);
     closeMouse();
     return result;

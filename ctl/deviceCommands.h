@@ -8,7 +8,7 @@
 constexpr int CTL_VERIFY_FAILED = 2;
 constexpr int CTL_WRITE_FAILED = 4;
 constexpr int CTL_MOUSE_OFF = 5;
-constexpr int CTL_BAD_FILE = 6; // unreadable, or saved for another product
+constexpr int CTL_BAD_FILE = 6; // unreadable, not a configuration, or saved for another product
 
 // Each takes the arguments after the command name and returns its exit code.
 int runStatus(const QStringList& arguments);

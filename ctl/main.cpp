@@ -1,6 +1,7 @@
 // mousecfgctl: command-line companion of the configuration utility.
 #include "ctl/ctlCommand.h"
 #include "ctl/deviceCommands.h"
+#include "ctl/virtualFaults.h"
 
 #include "device/HidBackend.h"
 #include "store/appContext.h"
@@ -23,8 +24,8 @@ const CtlCommand COMMANDS[] = {
         runApply },
     { "profile", "N", "Make profile N (1-5) active on the mouse; exits with the send status.", runProfile },
     { "import", "FILE.conf",
-        "Load a configuration file of this product and send all of it; 6 when the file is unreadable or of another "
-        "product.",
+        "Load a configuration file of this product and send all of it; 6 when the file is unreadable, holds no "
+        "configuration or is of another product (nothing is sent then).",
         runImport },
 };
 
@@ -43,12 +44,15 @@ void printHelp()
         << "  MOUSECFG_DEVICE=virtual|virtual-receiver|virtual-cable  "
         << ctlText("talk to the built-in virtual mouse instead of the hardware") << "\n"
         << "  MOUSECFG_FRAME_LOG=<file>  " << ctlText("append every frame the virtual mouse receives and sends") << "\n"
+        << "  MOUSECFG_VIRTUAL_FAULT=no-reply|zero-replies|latency=<ms>  "
+        << ctlText("make the virtual mouse misbehave (comma-separated)") << "\n"
         << "  MOUSECFG_APP_DIR=<dir>  " << ctlText("installation folder (default: the folder of this program)")
         << "\n\n"
         << ctlText("Exit codes (commands that send list their own above):") << "\n"
         << "   0  " << ctlText("success") << "\n"
         << "   1  " << ctlText("no receiver or cable found") << "\n"
         << "   3  " << ctlText("a device was found but cannot be opened (permissions)") << "\n"
+        << "   7  " << ctlText("a settings or profile file could not be written") << "\n"
         << "  64  " << ctlText("unknown command or wrong arguments") << "\n";
     out.flush();
 }
@@ -63,6 +67,12 @@ int main(int argc, char* argv[])
     setAppDir(dir.isEmpty() ? resolveAppDir(QCoreApplication::applicationDirPath())
                             : QDir(QString::fromLocal8Bit(dir)).absolutePath());
     installBackendFromEnvironment();
+    QString badFault;
+    if (!applyVirtualFaults(&badFault)) {
+        ctlErr() << ctlText("Unknown virtual mouse fault: %1").arg(badFault) << "\n";
+        ctlErr().flush();
+        return CTL_USAGE;
+    }
 
     QStringList arguments = app.arguments().mid(1);
     if (arguments.isEmpty() || arguments.first() == "--help" || arguments.first() == "-h"

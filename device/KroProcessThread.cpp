@@ -16,19 +16,27 @@ void KroProcessThread::run()
         qDebug("isStop.");
         return;
     }
-    result = applyConfiguration(fullSend, &sentMask);
+    result = applyConfiguration(fullSend, &sentMask, &filesSaved);
     emit DoProcessDlg();
 }
 
-quint8 applyConfiguration(bool fullSend, int* sentMask)
+quint8 applyConfiguration(bool fullSend, int* sentMask, bool* filesSaved)
 {
     if (sentMask)
         *sentMask = 0;
+    if (filesSaved)
+        *filesSaved = true;
+    // saveAll reports nothing yet: once it returns whether the files were written, store a failure
+    // of either save below in *filesSaved (mousecfgctl exits 7 on it).
     saveAll(currentConfig);
-    if (mouseOff())
-        return SEND_MOUSE_OFF;
     const ChangeMask mask = computeChangeMask(currentConfig, sentConfig);
     const ChangeMask sendMask = (diffFlag() == 1 || fullSend) ? CHANGE_ALL : mask;
+    if (mouseOff()) {
+        // The files now hold what the mouse did not get: the next apply must send everything.
+        if (mask != 0 || fullSend)
+            setDiffFlag(1);
+        return SEND_MOUSE_OFF;
+    }
     if (sendMask == 0)
         return SEND_OK;
     saveAll(currentConfig);

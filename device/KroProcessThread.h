@@ -16,6 +16,8 @@ public:
     bool isStop = false;
     // The change groups the run sent; 0 when nothing was sent.
     int sentMask = 0;
+    // False when the store reported that the configuration could not be written.
+    bool filesSaved = true;
 
 signals:
     void DoProcessDlg();
@@ -24,6 +26,6 @@ protected:
     void run() override;
 };
 
-// The apply sequence itself, on the calling thread; returns the result the worker reports and
-// stores the change groups it sent in sentMask.
-quint8 applyConfiguration(bool fullSend, int* sentMask = nullptr);
+// The apply sequence itself, on the calling thread; returns the result the worker reports, stores
+// the change groups it sent in sentMask and whether the files were written in filesSaved.
+quint8 applyConfiguration(bool fullSend, int* sentMask = nullptr, bool* filesSaved = nullptr);

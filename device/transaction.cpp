@@ -17,7 +17,7 @@ constexpr int MAX_MISMATCHES = 19;
 constexpr int MAX_EMPTY_REPLIES = 5;
 constexpr int MAX_REWRITES = 2;
 
-enum Outcome { MATCH = 0, COMMAND_MISMATCH = 1, DATA_MISMATCH = 2 };
+enum Outcome { NO_OUTCOME = -1, MATCH = 0, COMMAND_MISMATCH = 1, DATA_MISMATCH = 2 };
 
 bool isVerified(quint8 command)
 {
@@ -78,7 +78,7 @@ quint8 sendCommand(const CommandFrame& command)
     int mismatches = 0;
     int emptyReplies = 0;
     int rewrites = 0;
-    int lastOutcome = MATCH;
+    int lastOutcome = NO_OUTCOME;
 
     for (;;) { // write
         if (hidWrite(handle, frame.data(), FRAME_SIZE) < 0) {
@@ -103,13 +103,25 @@ quint8 sendCommand(const CommandFrame& command)
                 rewrite = true;
                 continue;
             }
-            // A short reply (or none within the time-out) reads as zero-filled.
+            // Nothing within the time-out: the frame may have been lost, so write it again. A silent
+            // mouse thus costs three time-outs, not thirty rereads.
+            if (n == 0) {
+                if (++rewrites > MAX_REWRITES)
+                    return SEND_VERIFY_FAILED;
+                rewrite = true;
+                continue;
+            }
+            // A short reply reads as zero-filled.
             std::fill(reply.begin() + std::min(n, FRAME_SIZE), reply.end(), quint8(0));
             if (isEmptyReply(reply) && ++emptyReplies <= MAX_EMPTY_REPLIES) {
                 rewrite = true;
                 continue;
             }
+            // Empty replies confirm nothing: past their bound the last comparison decides, and
+            // without one the frame is not confirmed.
             const int outcome = isEmptyReply(reply) ? lastOutcome : compareReply(frame, reply);
+            if (outcome == NO_OUTCOME)
+                return SEND_VERIFY_FAILED;
             lastOutcome = outcome;
             if (outcome == MATCH)
                 return SEND_OK;

@@ -25,12 +25,12 @@ constexpr quint8 SEQ_NEXT = 0xD2;
 constexpr quint8 SEQ_LAST = 0xD3;
 
 // A frame with report id 0x05, magic 0xFA, the header fields and up to 25 data bytes (rest 0).
-CommandFrame makeFrame(quint8 command, quint8 addrLo, quint8 addrHi, quint8 dataLen, quint8 seqTag,
-                       const quint8* data = nullptr);
+CommandFrame makeFrame(
+    quint8 command, quint8 addrLo, quint8 addrHi, quint8 dataLen, quint8 seqTag, const quint8* data = nullptr);
 
 // (bytes 2..7 summed mod 256) XOR 0x66.
 quint8 frameChecksum(const CommandFrame& frame);
 
 // Writes the frame to the cable's control handle if open, else the receiver's; verifies where
-// the protocol verifies. Returns a SendStatus.
+// the protocol verifies. Returns a SendStatus. Neither silence nor all-zero replies confirm a frame.
 quint8 sendCommand(const CommandFrame& frame);

@@ -232,35 +232,40 @@ void TestThreads::holdKeepsStartsAwayUntilItEnds()
 void TestThreads::applyResults_data()
 {
     QTest::addColumn<int>("plug");
-    QTest::addColumn<bool>("corrupt");
+    QTest::addColumn<QString>("fault");
     QTest::addColumn<bool>("off");
     QTest::addColumn<bool>("changed");
     QTest::addColumn<int>("result");
     QTest::addColumn<int>("diff");
     QTest::addColumn<bool>("sent");
-    QTest::newRow("sent") << int(VirtualMouseFixture::ReceiverOnly) << false << false << true << 0 << 0 << true;
-    QTest::newRow("nothing changed") << int(VirtualMouseFixture::ReceiverOnly) << false << false << false << 0 << 0
-                                     << false;
-    QTest::newRow("no mouse") << int(VirtualMouseFixture::Nothing) << false << false << true << 1 << 1 << false;
-    QTest::newRow("not confirmed") << int(VirtualMouseFixture::CableOnly) << true << false << true << 2 << 1 << true;
-    QTest::newRow("mouse off") << int(VirtualMouseFixture::ReceiverOnly) << false << true << true << 5 << 0 << false;
+    const int receiver = VirtualMouseFixture::ReceiverOnly;
+    QTest::newRow("sent") << receiver << "" << false << true << 0 << 0 << true;
+    QTest::newRow("nothing changed") << receiver << "" << false << false << 0 << 0 << false;
+    QTest::newRow("no mouse") << int(VirtualMouseFixture::Nothing) << "" << false << true << 1 << 1 << false;
+    QTest::newRow("not confirmed") << int(VirtualMouseFixture::CableOnly) << "corrupt" << false << true << 2 << 1
+                                   << true;
+    QTest::newRow("silent mouse") << receiver << "silent" << false << true << 2 << 1 << true;
+    QTest::newRow("all-zero replies") << receiver << "zeros" << false << true << 2 << 1 << true;
+    // The files now hold what the mouse did not get: the next apply must send everything.
+    QTest::newRow("mouse off") << receiver << "" << true << true << 5 << 1 << false;
+    QTest::newRow("mouse off, nothing changed") << receiver << "" << true << false << 5 << 0 << false;
 }
 
 void TestThreads::applyResults()
 {
     QFETCH(int, plug);
-    QFETCH(bool, corrupt);
+    QFETCH(QString, fault);
     QFETCH(bool, off);
     QFETCH(bool, changed);
     QFETCH(int, result);
     QFETCH(int, diff);
     QFETCH(bool, sent);
     VirtualMouseFixture fixture { VirtualMouseFixture::Plug(plug) };
-    if (corrupt) {
-        VirtualMouse::Faults f;
-        f.corruptDataEchoes = -1;
-        fixture.mouse().setFaults(f);
-    }
+    VirtualMouse::Faults f;
+    f.corruptDataEchoes = fault == "corrupt" ? -1 : 0;
+    f.noReply = fault == "silent";
+    f.zeroReplies = fault == "zeros";
+    fixture.mouse().setFaults(f);
     setMouseOff(off);
     setDiffFlag(0);
     sentConfig = MouseConfig();

@@ -85,12 +85,27 @@ private slots:
         QCOMPARE(fx.mouse().activeProfile(), 3);
     }
 
-    void zeroRepliesRewriteFiveTimesThenPass()
+    void unansweredFrameIsRewrittenThenFails_data()
     {
+        QTest::addColumn<bool>("zeros");
+        QTest::addColumn<int>("writes");
+        // Two rewrites, each after a full read time-out. All-zero reports lack the control report id,
+        // so the control handle never sees them: to it they are silence.
+        QTest::newRow("no reply") << false << 3;
+        QTest::newRow("all-zero replies") << true << 3;
+    }
+
+    void unansweredFrameIsRewrittenThenFails()
+    {
+        QFETCH(bool, zeros);
+        QFETCH(int, writes);
         VirtualMouseFixture fx;
-        fx.mouse().setFaults(faults([](VirtualMouse::Faults& f) { f.zeroReplies = true; }));
-        QCOMPARE(int(sendCommand(generalFrame())), int(SEND_OK));
-        QCOMPARE(fx.mouse().writeCalls(), 6);
+        VirtualMouse::Faults f;
+        (zeros ? f.zeroReplies : f.noReply) = true;
+        fx.mouse().setFaults(f);
+        QCOMPARE(int(sendCommand(generalFrame())), int(SEND_VERIFY_FAILED));
+        QCOMPARE(fx.mouse().writeCalls(), writes);
+        QCOMPARE(fx.mouse().readCalls(), writes);
     }
 
     void dataMismatchOnEveryReadFailsAfterTwoRewrites()
