@@ -22,7 +22,7 @@
 namespace {
 
 // A mouse answers a status request within a few ms; a silent one must not hold up the apply.
-constexpr int STATUS_WAIT_MS = 600;
+constexpr int STATUS_WAIT_MS = 400;
 constexpr int LISTEN_AFTER_STATUS_MS = 300;
 
 struct MouseReport {
