@@ -98,6 +98,51 @@ private slots:
             QCOMPARE(runCtl(dir, { "profile", bad }).code, 64);
     }
 
+    void failuresExitWithTheirStatus_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("diff");
+        QTest::newRow("apply, silent mouse")
+            << QStringList { "apply", "--full" } << "no-reply" << 2 << "Send data failed" << 1;
+        QTest::newRow("apply, all-zero replies")
+            << QStringList { "apply", "--full" } << "zero-replies" << 2 << "Send data failed" << 1;
+        // The profile switch itself is not confirmed by the mouse; the apply that follows it is.
+        QTest::newRow("profile, silent mouse")
+            << QStringList { "profile", "3" } << "no-reply" << 2 << "Send data failed" << 0;
+        QTest::newRow("import without profiles")
+            << QStringList { "import", "empty.conf" } << "" << 6 << "holds no configuration" << 0;
+    }
+
+    void failuresExitWithTheirStatus()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, fault);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        QFETCH(int, diff);
+        TestAppDir dir(true);
+        setConfigKey(dir, "Config/Diff", 0);
+        // A file of this product that holds no profile sections.
+        writeProductTag(currentProductName(), dir.file("empty.conf"));
+        if (arguments.size() == 2 && arguments[1].endsWith(".conf"))
+            arguments[1] = dir.file(arguments[1]);
+        const CtlRun run = runCtl(dir, arguments, "virtual", fault);
+        QVERIFY2(run.code == code, qPrintable(run.out));
+        QVERIFY2(run.out.contains(message), qPrintable(run.out));
+        QVERIFY(!run.out.contains("Configuration sent."));
+        QVERIFY(!run.out.contains("is active"));
+        // A hang check: a mouse that never confirms must not cost a wait per frame.
+        QVERIFY2(run.elapsedMs < 5000, qPrintable(QString::number(run.elapsedMs)));
+        const QSettings ini(dir.file("Configs/Config.ini"), QSettings::IniFormat);
+        QCOMPARE(ini.value("Config/Diff").toInt(), diff);
+        QCOMPARE(ini.value("Config/ProfileID").toInt(), 0);
+        if (code == 6)
+            QVERIFY(run.log.isEmpty());
+    }
+
     void importChecksProductAndSendsAll()
     {
         TestAppDir dir(true);

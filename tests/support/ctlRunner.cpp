@@ -3,6 +3,7 @@
 
 #include "support/TestAppDir.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -19,7 +20,7 @@ QString ctlProgram()
     return QFile::exists(builtPath()) ? builtPath() : QString();
 }
 
-CtlRun runCtl(const TestAppDir& dir, const QStringList& arguments, const QString& device)
+CtlRun runCtl(const TestAppDir& dir, const QStringList& arguments, const QString& device, const QString& fault)
 {
     const QString logPath = dir.file("frames.log");
     QFile::remove(logPath);
@@ -28,7 +29,10 @@ CtlRun runCtl(const TestAppDir& dir, const QStringList& arguments, const QString
     env.insert("MOUSECFG_DEVICE", device);
     env.insert("MOUSECFG_APP_DIR", dir.path());
     env.insert("MOUSECFG_FRAME_LOG", logPath);
+    env.insert("MOUSECFG_VIRTUAL_FAULT", fault);
     process.setProcessEnvironment(env);
+    QElapsedTimer clock;
+    clock.start();
     process.start(builtPath(), arguments);
     CtlRun run;
     if (!process.waitForFinished(60000)) {
@@ -36,6 +40,7 @@ CtlRun runCtl(const TestAppDir& dir, const QStringList& arguments, const QString
         process.waitForFinished();
         return run;
     }
+    run.elapsedMs = clock.elapsed();
     run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.out = QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
     QFile log(logPath);
