@@ -188,6 +188,13 @@ void KroBtnWindow::resizeEvent(QResizeEvent* event)
     layoutLabels();
 }
 
+// The macro page renames or resets bound buttons while this page is hidden.
+void KroBtnWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    refreshLabels();
+}
+
 void KroBtnWindow::layoutLabels()
 {
     layoutFrontPage();

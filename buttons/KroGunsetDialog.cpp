@@ -102,7 +102,8 @@ void KroGunsetDialog::retranslate()
 
 QString KroGunsetDialog::name() const
 {
-    return m_nameEdit->text();
+    // The name is checked without its outer spaces, so it is also the file name without them.
+    return m_nameEdit->text().trimmed();
 }
 
 void KroGunsetDialog::setBulletCount(int count)
@@ -129,7 +130,7 @@ GunBullet KroGunsetDialog::bullet(int i) const
 
 void KroGunsetDialog::OnYesClick()
 {
-    const QString fileName = name().trimmed();
+    const QString fileName = name();
     if (fileName.isEmpty()) {
         KroMessageBox::warn(this, tr("Please input file name."));
         return;
@@ -179,7 +180,7 @@ QString KroGunsetDialog::createGunFile(QWidget* parent)
     KroGunsetDialog dialog(parent);
     if (runDialog(&dialog) != QDialog::Accepted)
         return QString();
-    const QString fileName = freeMacroName(dialog.name().trimmed());
+    const QString fileName = freeMacroName(dialog.name());
     if (dialog.writeFile(fileName) != 0 || registerMacro(fileName) < 0)
         return QString();
     return fileName;

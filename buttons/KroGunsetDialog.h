@@ -16,6 +16,7 @@ public:
     // Sized by the process-wide display factor like every dialog of the button page.
     explicit KroGunsetDialog(QWidget* parent);
 
+    // The name edit's text without leading and trailing spaces.
     QString name() const;
     void setBulletCount(int count);
     // Bullet i (0..4) as the fields hold it.

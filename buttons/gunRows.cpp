@@ -40,5 +40,5 @@ int writeGunFile(const QString& name, const QVector<MacroEvent>& rows)
     macro.defaultDelay = QString::number(GUN_DELAY_UNIT);
     macro.loopTime = QStringLiteral("1");
     macro.events = rows;
-    return saveMacro(name, macro);
+    return saveMacro(name, macro, MacroMark::None);
 }

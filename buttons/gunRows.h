@@ -21,5 +21,6 @@ struct GunBullet {
 
 // Per bullet: release and press the left button, the moves, then the delay.
 QVector<MacroEvent> gunRows(const QVector<GunBullet>& bullets);
-// Writes the rows as the macro file of that name. 0, or -1 for an unusable name.
+// Writes the rows as the macro file of that name, without the edited mark. 0, or -1 for an unusable
+// name.
 int writeGunFile(const QString& name, const QVector<MacroEvent>& rows);

@@ -82,8 +82,11 @@ void forgetMacro(const QString& name)
 
 MacroEvents readMacroEvents(const QString& name)
 {
+    // Rows past the last stored one read as zeros: they hold no delay and lie beyond the area, so a
+    // huge Count need not be walked.
+    const int limit = std::max(MACRO_AREA_EVENTS, macroStoredRowEnd(name));
     MacroEvents events;
-    for (const MacroEvent& row : readMacroRows(name, MACRO_AREA_EVENTS))
+    for (const MacroEvent& row : readMacroRows(name, limit))
         events.push_back(KeyInfo { row.map, row.dataL, row.dataH });
     return events;
 }
@@ -92,22 +95,25 @@ MacroArea packMacro(const MacroEvents& events)
 {
     MacroArea area {};
     AreaWriter writer(area);
-    const int count = int(std::min<size_t>(events.size(), MACRO_AREA_EVENTS));
+    const int count = int(events.size());
+    // A delay anywhere in the macro counts, also one that lies beyond what the area holds.
     const bool hasDelay
-        = std::any_of(events.begin(), events.begin() + count, [](const KeyInfo& e) { return e.map == DELAY_MAP; });
+        = std::any_of(events.begin(), events.end(), [](const KeyInfo& e) { return e.map == DELAY_MAP; });
+    const int placed = std::min(count, MACRO_AREA_EVENTS);
     if (hasDelay) {
-        for (int i = 0; i < count; ++i)
+        for (int i = 0; i < placed; ++i)
             writer.put(i, events[i]);
         return area;
     }
     // Without delays of its own the macro gets a short pause in every fifth position and after its
     // last event; the pause positions run to one past that final pause.
-    const int end = count + count / 4;
-    for (int p = 4; p <= end + 1; p += 5)
+    const qint64 end = qint64(count) + count / 4;
+    for (int p = 4; p <= std::min<qint64>(end + 1, MACRO_AREA_EVENTS); p += 5)
         writer.put(p, SHORT_DELAY);
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < placed; ++i)
         writer.put(i + i / 4, events[i]);
-    writer.put(end, SHORT_DELAY);
+    if (end < MACRO_AREA_EVENTS)
+        writer.put(int(end), SHORT_DELAY);
     return area;
 }
 

@@ -14,6 +14,7 @@
 #include "macros/macroTableRows.h"
 #include "platform/KeyboardCapture.h"
 #include "store/appContext.h"
+#include "store/deviceDescription.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,6 +41,11 @@ namespace {
 const QStringList kTabImages { QStringLiteral("/skin/tabbutton-1.png"), QStringLiteral("/skin/tabbutton-3.png"),
     QStringLiteral("/skin/tabbutton-2.png") };
 const char* const kMacroFilter = QT_TRANSLATE_NOOP("MacroDialog", "Macro File(*.MSMACRO)");
+
+// Button slots as the button page groups them: front 0-19, side 20-39, then the wheel pair.
+constexpr int SIDE_FIRST_SLOT = 20;
+constexpr int WHEEL_UP_SLOT = 40;
+constexpr int WHEEL_DOWN_SLOT = 41;
 
 // Every rectangle of the page at scale 1.0.
 void place(QWidget* w, int x, int y, int width, int height)
@@ -505,11 +511,11 @@ void MacroDialog::loadCurrentMacro()
     showMacro(m);
 }
 
-void MacroDialog::saveCurrentMacro()
+void MacroDialog::saveCurrentMacro(MacroMark mark)
 {
     if (m_currentName.isEmpty())
         return;
-    if (saveMacro(m_currentName, editorMacro()) != 0)
+    if (saveMacro(m_currentName, editorMacro(), mark) != 0)
         warn(tr("Warning"), tr("THE MACRO COULD NOT BE SAVED."));
 }
 
@@ -548,9 +554,22 @@ void MacroDialog::onDeleteMacro()
 {
     if (m_list->count() == 0 || m_currentName.isEmpty())
         return;
+    // Buttons playing the macro would play nothing once it is gone: they get their factory function.
+    const QVector<MacroBinding> bound = macroBindings(currentConfig, m_currentName);
+    if (!bound.isEmpty()
+        && !KroMessageBox::ask(this,
+            tr("THIS MACRO IS USED BY %1. DELETE IT AND GIVE THESE BUTTONS THEIR DEFAULT FUNCTION?")
+                .arg(bindingNames(bound))))
+        return;
     const int row = m_list->currentRow();
     unregisterMacro(m_currentName);
     deleteMacroFile(m_currentName);
+    if (!bound.isEmpty()) {
+        ProfileData factory;
+        makeDefaultProfile(factory);
+        resetMacroBindings(currentConfig, bound, factory);
+        saveBoundProfiles(currentConfig, bound);
+    }
     const QStringList names = macroListNames();
     const QString next = names.isEmpty() ? QString() : names.at(std::clamp(row, 0, int(names.size()) - 1));
     m_currentName.clear();
@@ -579,8 +598,27 @@ void MacroDialog::onChangeName()
         return;
     }
     renameMacroInList(m_currentName, name);
+    // Bound buttons follow the new name, also on disk, so the next apply sends the macro itself.
+    saveBoundProfiles(currentConfig, renameMacroBindings(currentConfig, m_currentName, name));
     m_currentName = name;
     reloadList(name);
+}
+
+QString MacroDialog::bindingNames(const QVector<MacroBinding>& bindings) const
+{
+    QStringList names;
+    for (const MacroBinding& b : bindings) {
+        const int profile = b.profile + 1;
+        if (b.slot == WHEEL_UP_SLOT)
+            names << tr("PROFILE %1 SCROLL UP").arg(profile);
+        else if (b.slot == WHEEL_DOWN_SLOT)
+            names << tr("PROFILE %1 SCROLL DOWN").arg(profile);
+        else if (b.slot >= SIDE_FIRST_SLOT)
+            names << tr("PROFILE %1 SIDE BUTTON %2").arg(profile).arg(b.slot - SIDE_FIRST_SLOT + 1);
+        else
+            names << tr("PROFILE %1 BUTTON %2").arg(profile).arg(b.slot + 1);
+    }
+    return names.join(QStringLiteral(", "));
 }
 
 void MacroDialog::onImport()
@@ -701,13 +739,13 @@ void MacroDialog::onGunSet()
 
 QString MacroDialog::addGunSetMacro(const QString& chosenName, const QVector<MacroEvent>& rows)
 {
-    if (!isValidMacroName(chosenName) || macroListFull())
+    if (!isValidMacroName(chosenName.trimmed()) || macroListFull())
         return QString();
-    const QString name = freeMacroName(chosenName);
+    const QString name = freeMacroName(chosenName.trimmed());
     resetEditor(DELAY_RECORDED);
     setTableRows(*m_model, rows.mid(0, MACRO_MAX_ROWS));
     m_currentName = name;
-    saveCurrentMacro();
+    saveCurrentMacro(MacroMark::None);
     registerMacro(name);
     reloadList(name);
     loadCurrentMacro();

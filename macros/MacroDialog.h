@@ -109,7 +109,9 @@ private:
     void reloadList(const QString& select = QString());
     QStringList checkedMacros() const;
     void loadCurrentMacro();
-    void saveCurrentMacro();
+    void saveCurrentMacro(MacroMark mark = MacroMark::Edited);
+    // The bound buttons as the question before a delete names them.
+    QString bindingNames(const QVector<MacroBinding>& bindings) const;
     void resetEditor(int delayType);
     Macro editorMacro() const;
     void showMacro(const Macro& macro);

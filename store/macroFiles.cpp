@@ -3,6 +3,7 @@
 
 #include "store/MouseConfig.h"
 #include "store/appContext.h"
+#include "store/profileFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QSettings>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -59,18 +61,34 @@ MacroEvent readRow(const QSettings& s, int row)
     return e;
 }
 
+// The row number of a row key of the Setting group (Map_3 -> 3), -1 for any other key; numbers
+// too large to read count as the largest int.
+int rowOfKey(const QString& key)
+{
+    static const QRegularExpression rowName(QStringLiteral("^(Map|DataH|DataL)_(\\d+)$"));
+    const QRegularExpressionMatch m = rowName.match(key);
+    if (!m.hasMatch())
+        return -1;
+    bool ok = false;
+    const int row = m.captured(2).toInt(&ok);
+    return ok ? row : std::numeric_limits<int>::max();
+}
+
 // Removes the row keys at and beyond `count`, left over from a longer version of the file.
 void removeRowsFrom(QSettings& s, int count)
 {
-    static const QRegularExpression rowName(QStringLiteral("^(Map|DataH|DataL)_(\\d+)$"));
     s.beginGroup(QStringLiteral("Setting"));
     const QStringList keys = s.childKeys();
     for (const QString& key : keys) {
-        const QRegularExpressionMatch m = rowName.match(key);
-        if (m.hasMatch() && m.captured(2).toLongLong() >= count)
+        if (rowOfKey(key) >= count)
             s.remove(key);
     }
     s.endGroup();
+}
+
+bool isMacroFunction(int fun)
+{
+    return fun == FUN_MACRO || fun == FUN_GUNFILE;
 }
 
 bool samePath(const QString& a, const QString& b)
@@ -237,7 +255,7 @@ bool macroFileExists(const QString& name)
     return isValidMacroName(name) && QFileInfo::exists(macroFilePath(name));
 }
 
-int saveMacro(const QString& name, const Macro& macro)
+int saveMacro(const QString& name, const Macro& macro, MacroMark mark)
 {
     if (!isValidMacroName(name) || !QDir().mkpath(macroFolder()))
         return -1;
@@ -257,7 +275,10 @@ int saveMacro(const QString& name, const Macro& macro)
         s.setValue(rowKey("DataL", i), int(e.dataL));
     }
     removeRowsFrom(s, count);
-    s.setValue(QStringLiteral("Setting/WriteSign"), 1);
+    if (mark == MacroMark::Edited)
+        s.setValue(QStringLiteral("Setting/WriteSign"), 1);
+    else
+        s.remove(QStringLiteral("Setting/WriteSign"));
     s.sync();
     return s.status() == QSettings::NoError ? 0 : -1;
 }
@@ -305,6 +326,18 @@ QVector<MacroEvent> readMacroRows(const QString& name, int limit, int* fileCount
     for (int i = 0; i < n; ++i)
         rows.append(readRow(s, i));
     return rows;
+}
+
+int macroStoredRowEnd(const QString& name)
+{
+    if (!macroFileExists(name))
+        return 0;
+    QSettings s(macroFilePath(name), QSettings::IniFormat);
+    s.beginGroup(QStringLiteral("Setting"));
+    qint64 end = 0;
+    for (const QString& key : s.childKeys())
+        end = std::max<qint64>(end, qint64(rowOfKey(key)) + 1);
+    return int(std::min<qint64>(end, std::numeric_limits<int>::max()));
 }
 
 int copyMacroToButton(const QString& name, ButtonInfo& button, bool* truncated)
@@ -367,6 +400,48 @@ QString freeMacroName(const QString& base)
         const QString name = QStringLiteral("%1_%2").arg(base).arg(n);
         if (!macroFileExists(name))
             return name;
+    }
+}
+
+QVector<MacroBinding> macroBindings(const MouseConfig& config, const QString& name)
+{
+    QVector<MacroBinding> bound;
+    for (int p = 0; p < PROFILE_COUNT; ++p) {
+        for (int slot = 0; slot < BUTTON_SLOT_COUNT; ++slot) {
+            const ButtonInfo& button = config.profiles[p].buttons[slot];
+            if (isMacroFunction(button.Fun) && button.macroname == name)
+                bound.append({ p, slot });
+        }
+    }
+    return bound;
+}
+
+QVector<MacroBinding> renameMacroBindings(MouseConfig& config, const QString& oldName, const QString& newName)
+{
+    const QVector<MacroBinding> bound = macroBindings(config, oldName);
+    for (const MacroBinding& b : bound)
+        config.profiles[b.profile].buttons[b.slot].macroname = newName;
+    return bound;
+}
+
+void resetMacroBindings(MouseConfig& config, const QVector<MacroBinding>& bindings, const ProfileData& factory)
+{
+    for (const MacroBinding& b : bindings) {
+        ButtonInfo& button = config.profiles[b.profile].buttons[b.slot];
+        const qint32 id = button.ID;
+        button = factory.buttons[b.slot];
+        button.ID = id;
+    }
+}
+
+void saveBoundProfiles(const MouseConfig& config, const QVector<MacroBinding>& bindings)
+{
+    bool saved[PROFILE_COUNT] = {};
+    for (const MacroBinding& b : bindings) {
+        if (saved[b.profile])
+            continue;
+        saved[b.profile] = true;
+        saveProfileFile(config.profiles[b.profile], config.profileNames[b.profile]);
     }
 }
 

@@ -7,6 +7,8 @@
 #include <QtGlobal>
 
 struct ButtonInfo;
+struct MouseConfig;
+struct ProfileData;
 
 constexpr int MACRO_MAX_ROWS = 63;
 constexpr int MACRO_LIST_SLOTS = 50;
@@ -88,14 +90,21 @@ bool macroFileExists(const QString& name);
 // no control characters, at most 100 characters.
 bool isValidMacroName(const QString& name);
 
-// Writes the file (at most 63 rows; WriteSign = 1 last). 0, or -1 for an unusable name or folder.
-int saveMacro(const QString& name, const Macro& macro);
+// Whether a save marks the file as edited since it was last sent (Setting/WriteSign = 1). Files the
+// editor did not write, such as gun files, carry no mark.
+enum class MacroMark { Edited, None };
+// Writes the file (at most 63 rows; WriteSign = 1 last, or no WriteSign key for MacroMark::None).
+// 0, or -1 for an unusable name or folder.
+int saveMacro(const QString& name, const Macro& macro, MacroMark mark = MacroMark::Edited);
 // Reads the file; dropped rows are skipped, at most 63 rows are kept (truncated tells whether
 // more were there). A missing file is an empty macro; returns -1 then, 0 otherwise.
 int loadMacro(const QString& name, Macro& macro, bool* truncated = nullptr);
 // The stored rows as they stand (low bytes), at most `limit`; what the device download and a
 // button binding use. `fileCount` receives Setting/Count.
 QVector<MacroEvent> readMacroRows(const QString& name, int limit = MACRO_MAX_ROWS, int* fileCount = nullptr);
+// One past the highest row number with a key in the file (0 when missing): rows from there up to
+// Setting/Count exist only as zeros.
+int macroStoredRowEnd(const QString& name);
 // Copies the rows into a button record: KeyNumber = rows copied (at most 63), KeyInfo entries
 // 0..KeyNumber-1 rewritten, later ones untouched. 0, or -1 when the file is missing.
 int copyMacroToButton(const QString& name, ButtonInfo& button, bool* truncated = nullptr);
@@ -112,6 +121,20 @@ int renameMacroFile(const QString& oldName, const QString& newName);
 // Naming: "name_%d" with the smallest free number from 1; base, base_2, base_3 ... while taken.
 QString nextNewMacroName();
 QString freeMacroName(const QString& base);
+
+// Buttons that play a macro file by its name (function 200 or 510), over all profiles.
+struct MacroBinding {
+    int profile = 0;
+    int slot = 0;
+    bool operator==(const MacroBinding& o) const { return profile == o.profile && slot == o.slot; }
+};
+QVector<MacroBinding> macroBindings(const MouseConfig& config, const QString& name);
+// The buttons bound to oldName are bound to newName; returns them.
+QVector<MacroBinding> renameMacroBindings(MouseConfig& config, const QString& oldName, const QString& newName);
+// Gives each button the function its slot has in `factory` (its ID stays).
+void resetMacroBindings(MouseConfig& config, const QVector<MacroBinding>& bindings, const ProfileData& factory);
+// Writes the working profile file of every profile the bindings touch.
+void saveBoundProfiles(const MouseConfig& config, const QVector<MacroBinding>& bindings);
 
 // Registry MACRO_LIST/0..49 in Config.ini.
 QStringList macroListSlots(); // always 50 entries, empty = free

@@ -840,6 +840,26 @@
         <translation>DAS MAKRO KONNTE NICHT UMBENANNT WERDEN.</translation>
     </message>
     <message>
+        <source>THIS MACRO IS USED BY %1. DELETE IT AND GIVE THESE BUTTONS THEIR DEFAULT FUNCTION?</source>
+        <translation>DIESES MAKRO WIRD VERWENDET VON %1. MAKRO LÖSCHEN UND DIESEN TASTEN IHRE STANDARDFUNKTION ZURÜCKGEBEN?</translation>
+    </message>
+    <message>
+        <source>PROFILE %1 BUTTON %2</source>
+        <translation>PROFIL %1 TASTE %2</translation>
+    </message>
+    <message>
+        <source>PROFILE %1 SIDE BUTTON %2</source>
+        <translation>PROFIL %1 SEITENTASTE %2</translation>
+    </message>
+    <message>
+        <source>PROFILE %1 SCROLL UP</source>
+        <translation>PROFIL %1 SCROLLEN HOCH</translation>
+    </message>
+    <message>
+        <source>PROFILE %1 SCROLL DOWN</source>
+        <translation>PROFIL %1 SCROLLEN RUNTER</translation>
+    </message>
+    <message>
         <source>Load Macro File</source>
         <translation>Makrodatei laden</translation>
     </message>

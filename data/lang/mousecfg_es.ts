@@ -840,6 +840,26 @@
         <translation>NO SE PUDO CAMBIAR EL NOMBRE DE LA MACRO.</translation>
     </message>
     <message>
+        <source>THIS MACRO IS USED BY %1. DELETE IT AND GIVE THESE BUTTONS THEIR DEFAULT FUNCTION?</source>
+        <translation>ESTA MACRO LA USA %1. ¿BORRARLA Y DEVOLVER A ESTOS BOTONES SU FUNCIÓN PREDETERMINADA?</translation>
+    </message>
+    <message>
+        <source>PROFILE %1 BUTTON %2</source>
+        <translation>PERFIL %1 BOTÓN %2</translation>
+    </message>
+    <message>
+        <source>PROFILE %1 SIDE BUTTON %2</source>
+        <translation>PERFIL %1 BOTÓN LATERAL %2</translation>
+    </message>
+    <message>
+        <source>PROFILE %1 SCROLL UP</source>
+        <translation>PERFIL %1 DESPLAZAR ARRIBA</translation>
+    </message>
+    <message>
+        <source>PROFILE %1 SCROLL DOWN</source>
+        <translation>PERFIL %1 DESPLAZAR ABAJO</translation>
+    </message>
+    <message>
         <source>Load Macro File</source>
         <translation>Cargar archivo de macro</translation>
     </message>

@@ -840,6 +840,26 @@
         <translation>IMPOSSIBLE DE RENOMMER LA MACRO.</translation>
     </message>
     <message>
+        <source>THIS MACRO IS USED BY %1. DELETE IT AND GIVE THESE BUTTONS THEIR DEFAULT FUNCTION?</source>
+        <translation>CETTE MACRO EST UTILISÉE PAR %1. LA SUPPRIMER ET RENDRE À CES BOUTONS LEUR FONCTION PAR DÉFAUT ?</translation>
+    </message>
+    <message>
+        <source>PROFILE %1 BUTTON %2</source>
+        <translation>PROFIL %1 BOUTON %2</translation>
+    </message>
+    <message>
+        <source>PROFILE %1 SIDE BUTTON %2</source>
+        <translation>PROFIL %1 BOUTON LATÉRAL %2</translation>
+    </message>
+    <message>
+        <source>PROFILE %1 SCROLL UP</source>
+        <translation>PROFIL %1 DÉFILER VERS LE HAUT</translation>
+    </message>
+    <message>
+        <source>PROFILE %1 SCROLL DOWN</source>
+        <translation>PROFIL %1 DÉFILER VERS LE BAS</translation>
+    </message>
+    <message>
         <source>Load Macro File</source>
         <translation>Charger un fichier de macro</translation>
     </message>

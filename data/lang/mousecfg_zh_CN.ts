@@ -840,6 +840,26 @@
         <translation>宏无法重命名。</translation>
     </message>
     <message>
+        <source>THIS MACRO IS USED BY %1. DELETE IT AND GIVE THESE BUTTONS THEIR DEFAULT FUNCTION?</source>
+        <translation>此宏正被 %1 使用。删除它并恢复这些按键的默认功能吗？</translation>
+    </message>
+    <message>
+        <source>PROFILE %1 BUTTON %2</source>
+        <translation>配置 %1 按键 %2</translation>
+    </message>
+    <message>
+        <source>PROFILE %1 SIDE BUTTON %2</source>
+        <translation>配置 %1 侧键 %2</translation>
+    </message>
+    <message>
+        <source>PROFILE %1 SCROLL UP</source>
+        <translation>配置 %1 向上滚动</translation>
+    </message>
+    <message>
+        <source>PROFILE %1 SCROLL DOWN</source>
+        <translation>配置 %1 向下滚动</translation>
+    </message>
+    <message>
         <source>Load Macro File</source>
         <translation>载入宏文件</translation>
     </message>

@@ -221,7 +221,7 @@ void TestButtonDialogs::gunSetCreatesRegisteredFileUnderFreeName()
     registerEmptyMacro("AK", 0);
     setDialogAnswer([](QDialog* dialog) {
         auto* gun = qobject_cast<KroGunsetDialog*>(dialog);
-        gun->findChild<QLineEdit*>("gunNameEdit")->setText("AK");
+        gun->findChild<QLineEdit*>("gunNameEdit")->setText("  AK  ");
         gun->setBulletCount(2);
         gun->findChild<QSpinBox*>("vertical0")->setValue(5);
         gun->findChild<QSpinBox*>("horizontal1")->setValue(-3);
@@ -242,6 +242,7 @@ void TestButtonDialogs::gunSetCreatesRegisteredFileUnderFreeName()
     QCOMPARE(file.value("Setting/DataH_2").toInt(), 5);
     QCOMPARE(file.value("Setting/DataL_6").toInt(), 253);
     QCOMPARE(file.value("Setting/DataL_7").toInt(), 25);
+    QVERIFY(!file.contains("Setting/WriteSign"));
 }
 
 void TestButtonDialogs::gunSetRefusedWhenListIsFull()

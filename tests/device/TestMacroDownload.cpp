@@ -57,7 +57,7 @@ private slots:
     void packingWithDelayCopiesAndCuts();
     void memoryOneAreaPerMacroAndLimit();
     void framesForUsedAreas();
-    void fileReadIsCutAtAreaLimit();
+    void fileReadCoversEveryStoredRow();
 };
 
 void TestMacroDownload::numbering()
@@ -228,17 +228,26 @@ void TestMacroDownload::framesForUsedAreas()
     QCOMPARE(int(macroFrames(second)[0][7]), 0xD2);
 }
 
-void TestMacroDownload::fileReadIsCutAtAreaLimit()
+void TestMacroDownload::fileReadCoversEveryStoredRow()
 {
     TestAppDir dir;
+    // A huge Count is read up to the last stored row; a delay beyond the area's 67 events still
+    // makes the macro a plain copy.
     QByteArray file = "[Setting]\nCount=2147483647\n";
     for (int i = 0; i < 100; ++i)
-        file += QByteArray("Map_") + QByteArray::number(i) + "=132\nDataL_" + QByteArray::number(i) + "="
-            + QByteArray::number(i) + "\nDataH_" + QByteArray::number(i) + "=0\n";
+        file += QByteArray("Map_") + QByteArray::number(i) + (i == 90 ? "=6" : "=132") + "\nDataL_"
+            + QByteArray::number(i) + "=" + QByteArray::number(i) + "\nDataH_" + QByteArray::number(i) + "=0\n";
     dir.write("Configs/MacroDB/huge.MSMACRO", file);
     const MacroEvents events = readMacroEvents("huge");
-    QCOMPARE(int(events.size()), MACRO_AREA_EVENTS);
+    QCOMPARE(int(events.size()), 100);
     QCOMPARE(int(events[66].L), 66);
+    const MacroArea area = packMacro(events);
+    QCOMPARE(int(area[3 * 4]), 132);
+    QCOMPARE(int(area[3 * 66 + 1]), 66);
+
+    // A short Count with rows missing from the file keeps its zero rows: the closing pause follows them.
+    dir.write("Configs/MacroDB/gaps.MSMACRO", "[Setting]\nCount=3\nMap_0=132\nDataL_0=4\n");
+    QCOMPARE(areaPrefix(packMacro(readMacroEvents("gaps")), 15), triples({ ev(132, 4), Z, Z, D, D }));
 
     QVERIFY(readMacroEvents("missing").empty());
     QVERIFY(readMacroEvents("../outside").empty());

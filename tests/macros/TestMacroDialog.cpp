@@ -484,9 +484,10 @@ void TestMacroDialog::gunSetButtonAndNaming()
     QCOMPARE(spy.count(), 1);
 
     const QVector<MacroEvent> rows { { 0x81, 0, 1 }, { 2, 5, 0 }, { 6, 0, 10 }, { 0x01, 0, 1 } };
-    QCOMPARE(p.page->addGunSetMacro("recoil", rows), QString("recoil_2"));
+    QCOMPARE(p.page->addGunSetMacro("  recoil ", rows), QString("recoil_2"));
     QCOMPARE(p.page->currentMacroName(), QString("recoil_2"));
     QCOMPARE(readMacroRows("recoil_2"), rows);
+    QVERIFY(!QSettings(macroFilePath("recoil_2"), QSettings::IniFormat).contains("Setting/WriteSign"));
     QVERIFY(p.find<QCheckBox>("macroRecordDelays")->isChecked());
     QCOMPARE(macroListNames(), (QStringList { "recoil", "recoil_2" }));
     QVERIFY(p.page->addGunSetMacro("../bad", rows).isEmpty());

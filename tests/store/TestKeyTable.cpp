@@ -1,6 +1,7 @@
 // Key names in both tables, the choice of table, and both HID mappings over the whole table.
 #include "store/appContext.h"
 #include "store/keyTable.h"
+#include "support/tableData.h"
 
 #include <QSet>
 #include <QtTest>
@@ -92,6 +93,23 @@ private slots:
         QVERIFY(!keyForHidUsage(-1, code));
         QVERIFY(!keyForHidUsage(300, code));
         QCOMPARE(code, quint8(5));
+    }
+
+    // Every code, named or not, against the reference table: both names and the HID usage.
+    void wholeTableMatchesReference()
+    {
+        QHash<int, QString> reference;
+        for (const QStringList& row : tableRows(QStringLiteral("keyTable.tsv")))
+            reference.insert(row.value(0).toInt(), row.join(QLatin1Char('\t')));
+        QCOMPARE(reference.size(), 107);
+        for (int code = -1; code < 300; ++code) {
+            quint8 usage = 0;
+            const QString usageText = hidUsageForKey(code, usage) ? QString::number(usage) : QStringLiteral("-");
+            const QString actual
+                = QStringList { QString::number(code), keyNameIn(code, false), keyNameIn(code, true), usageText }.join(
+                    QLatin1Char('\t'));
+            QCOMPARE(actual, reference.value(code, QStringLiteral("%1\t\t\t-").arg(code)));
+        }
     }
 
     void mappingIsOneToOneOverTheWholeTable()
