@@ -76,6 +76,7 @@ public:
     void showProfileName(const QString& name) override;
     QString profileNameText() const override;
     void showSlotText(const QString& text) override;
+    void showSlotNames() override;
     int runApplyTransaction(bool gatherPanels, bool fullSend) override;
     void showLoadedConfig() override;
     void hideWindow() override { hide(); }

@@ -13,6 +13,8 @@ public:
     virtual void showProfileName(const QString& name) = 0;
     virtual QString profileNameText() const = 0;
     virtual void showSlotText(const QString& text) = 0;
+    // The slots' names or the current slot changed.
+    virtual void showSlotNames() { }
     // Runs the apply worker behind the busy dialog; gatherPanels first copies the panels' working
     // values into currentConfig. Returns the worker's result code (0 = sent).
     virtual int runApplyTransaction(bool gatherPanels, bool fullSend) = 0;

@@ -1030,6 +1030,14 @@
         <source>MousecfgWidget</source>
         <translation>MousecfgWidget</translation>
     </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>Profildatei laden</translation>
+    </message>
+    <message>
+        <source>Save Profile File</source>
+        <translation>Profildatei speichern</translation>
+    </message>
 </context>
 <context>
     <name>ProfileManager</name>

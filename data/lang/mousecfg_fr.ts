@@ -1030,6 +1030,14 @@
         <source>MousecfgWidget</source>
         <translation>MousecfgWidget</translation>
     </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>Charger un fichier de profil</translation>
+    </message>
+    <message>
+        <source>Save Profile File</source>
+        <translation>Enregistrer le fichier de profil</translation>
+    </message>
 </context>
 <context>
     <name>ProfileManager</name>

@@ -120,8 +120,9 @@ private slots:
         QCOMPARE(w->size(), QSize(1498, 960));
         QCOMPARE(dpi->geometry(), QRect(427, 135, 684, 690));
         QCOMPARE(w->findChild<QWidget*>("applyButton")->geometry(), QRect(895, 882, 114, 45));
-        // Collapsed controls stay collapsed at every scale.
-        QCOMPARE(w->findChild<QWidget*>("addButton")->size(), QSize(0, 0));
+        // Collapsed controls stay collapsed at every scale; the slot strip scales with the rest.
+        QCOMPARE(w->findChild<QWidget*>("okButton")->size(), QSize(0, 0));
+        QCOMPARE(w->findChild<QWidget*>("slotIndicator1")->geometry(), QRect(129, 360, 180, 30));
     }
 
     void panelsFollowTheScale()
