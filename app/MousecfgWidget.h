@@ -77,6 +77,7 @@ public:
     QString profileNameText() const override;
     void showSlotText(const QString& text) override;
     void showSlotNames() override;
+    void keepPanelEdits() override { gatherPanels(); }
     int runApplyTransaction(bool gatherPanels, bool fullSend) override;
     void showLoadedConfig() override;
     void hideWindow() override { hide(); }

@@ -161,6 +161,7 @@ void ProfileManager::selectSlot(int slot, bool reload)
 
 void ProfileManager::chooseSlot(int slot)
 {
+    m_host.keepPanelEdits();
     selectSlot(slot, false);
     rebuildSavedProfileMenu();
     const quint8 status = switchMouseProfile(currentSlot());

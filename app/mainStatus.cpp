@@ -74,6 +74,7 @@ void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
 {
     if (iProfile >= PROFILE_COUNT)
         return; // a report the mouse cannot mean: no slot of that number exists
+    keepPanelEdits();
     m_profiles->selectSlot(iProfile, false);
     m_profiles->rebuildSavedProfileMenu();
     PointerSpeed::set(currentConfig.current().mousespeed);

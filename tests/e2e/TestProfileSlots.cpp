@@ -67,7 +67,7 @@ private slots:
     {
         E2eFixture e2e;
         QCOMPARE(markedSlot(e2e), 0);
-        QVERIFY(slotButton(e2e, 0)->width() > 0 && slotButton(e2e, 0)->isVisible() == e2e.window().isVisible());
+        QVERIFY(!slotButton(e2e, 0)->size().isEmpty());
 
         slotButton(e2e, 3)->click();
         QCOMPARE(e2e.mouse().mouse().activeProfile(), 3);
@@ -136,6 +136,25 @@ private slots:
         QCOMPARE(dpi->profileData().stages[1].x, 300u);
         QCOMPARE(lighting->profile()->LedMode, quint8(1));
         QCOMPARE(rate->pollrate(), firstRate);
+    }
+
+    void editsNotYetAppliedSurviveASlotSwitch()
+    {
+        E2eFixture e2e;
+        MousecfgWidget& w = e2e.window();
+        w.switchPage(MousecfgWidget::PageDpi);
+        auto* dpi = child<KroDPIWindow>(&w, "dpiPanel");
+        child<QSlider>(dpi->row(1)->slider(), "linkSlider")->setValue(250);
+        auto* rate = child<KroReportRate>(&w, "reportRatePanel");
+        const int pick = currentConfig.current().pollrate == KroReportRate::RATE_CODES[0] ? 1 : 0;
+        rate->rateMenu()->actions().at(pick)->trigger();
+        slotButton(e2e, 2)->click();
+        QCOMPARE(dpi->profileData().stages[1].x, 250u);
+        e2e.apply();
+        const DecodedGeneral general = e2e.decoder().general();
+        QCOMPARE(e2e.decoder().stage(1).x, 250);
+        QCOMPARE(int(general.reportRates[0]), int(KroReportRate::RATE_CODES[pick]));
+        QCOMPARE(int(general.profileId), 2);
     }
 
     void sleepSettingsAgreeOnBothPages()
