@@ -9,6 +9,7 @@
 #include "app/widgets/KroLineEdit.h"
 #include "app/widgets/KroMenu.h"
 #include "app/widgets/KroPushButton.h"
+#include "app/widgets/skinStyle.h"
 #include "device/KroGetBatteryThread.h"
 #include "device/hidDevices.h"
 #include "platform/DeviceWatcher.h"
@@ -31,6 +32,15 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QUrl>
+
+namespace {
+// Slot strip, in layout pixels: one row per on-board profile, centred under the page tabs.
+constexpr int STRIP_X = 86;
+constexpr int STRIP_Y = 240;
+constexpr int STRIP_STEP = 25;
+constexpr int STRIP_WIDTH = 120;
+constexpr int STRIP_HEIGHT = 20;
+} // namespace
 
 MousecfgWidget::MousecfgWidget(QWidget* parent)
     : QWidget(parent)
@@ -256,49 +266,51 @@ void MousecfgWidget::buildProfileControls()
         QStringLiteral("/skin/profilesel.png") };
     m_slotSelector = makeButton(selectorImages, QStringLiteral("slotSelector"), QRect(0, 0, 0, 0), {});
     m_slotSelector->setMenu(m_profiles->slotMenu());
+    // The slot strip under the page tabs: the five on-board profiles, the active one marked; a click
+    // switches the mouse to that profile. Name field and the small buttons below act on the active one.
     const QStringList indicatorImages = { QStringLiteral("/skin/profile_edit_name_1.png"),
         QStringLiteral("/skin/profile_edit_name_2.png"), QStringLiteral("/skin/profile_edit_name_2.png") };
     for (int i = 0; i < PROFILE_COUNT; ++i) {
-        // A click only moves the highlight to the first indicator; the slot itself is not changed.
-        m_slotIndicators[i] = makeButton(
-            indicatorImages, QStringLiteral("slotIndicator%1").arg(i + 1), QRect(81, 240 + 25 * i, 0, 0), [this] {
-                for (KroPushButton* b : m_slotIndicators)
-                    b->setState(0);
-                m_slotIndicators[0]->setState(1);
-            });
+        m_slotIndicators[i] = makeButton(indicatorImages, QStringLiteral("slotIndicator%1").arg(i + 1),
+            QRect(STRIP_X, STRIP_Y + STRIP_STEP * i, STRIP_WIDTH, STRIP_HEIGHT),
+            [this, i] { m_profiles->chooseSlot(i); });
     }
     m_nameLabel = new KroLabel(this);
     m_nameLabel->setObjectName(QStringLiteral("nameLabel"));
-    m_places.append({ m_nameLabel, QRect(69, 458, 0, 0) });
+    m_places.append({ m_nameLabel, QRect(69, 458, 154, 18) });
     m_nameEdit = new KroLineEdit(this);
     m_nameEdit->setObjectName(QStringLiteral("nameEdit"));
-    m_nameEdit->setStyleSheet(QStringLiteral("QLineEdit{border-width:2px;background-color:rgb(30,30,30);color:white}"
-                                             "QToolTip{background-color:black}"));
-    m_places.append({ m_nameEdit, QRect(68, 479, 0, 0) });
+    // Framed in the skin's grey, in the accent colour while it is edited; no focus until clicked.
+    m_nameEdit->setFocusPolicy(Qt::ClickFocus);
+    m_nameEdit->setStyleSheet(
+        QStringLiteral("QLineEdit{border:2px solid rgb(60,60,68);background-color:rgb(30,30,30);color:white}"
+                       "QLineEdit:focus{border-color:%1}QToolTip{background-color:black}")
+            .arg(skinAccent().name()));
+    m_places.append({ m_nameEdit, QRect(68, 479, 130, 20) });
     connect(m_nameEdit, &QLineEdit::returnPressed, this, [this] { m_profiles->renameProfile(true); });
 
-    m_savedMenuButton
-        = makeButton({ QStringLiteral("/skin/profile_apply1.png"), QStringLiteral("/skin/profile_apply1.png"),
-                         QStringLiteral("/skin/profile_apply1.png") },
-            QStringLiteral("savedProfileButton"), QRect(202, 479, 0, 0), [this] { m_profiles->renameProfile(false); });
+    m_savedMenuButton = makeButton(
+        { QStringLiteral("/skin/profile_apply1.png"), QStringLiteral("/skin/profile_apply1.png"),
+            QStringLiteral("/skin/profile_apply1.png") },
+        QStringLiteral("savedProfileButton"), QRect(202, 479, 20, 20), [this] { m_profiles->renameProfile(false); });
     m_savedMenuButton->setMenu(m_profiles->savedMenu());
 
     auto images = [](const QString& a, const QString& b) {
         return QStringList { QStringLiteral("/skin/%1.png").arg(a), QStringLiteral("/skin/%1.png").arg(b),
             QStringLiteral("/skin/%1.png").arg(b) };
     };
-    makeButton(images("profile_add1", "profile_add2"), QStringLiteral("addButton"), QRect(69, 504, 0, 0),
+    makeButton(images("profile_add1", "profile_add2"), QStringLiteral("addButton"), QRect(69, 504, 20, 20),
         [this] { m_profiles->addProfile(); });
-    makeButton(images("profile_del1", "profile_del2"), QStringLiteral("deleteButton"), QRect(93, 504, 0, 0),
+    makeButton(images("profile_del1", "profile_del2"), QStringLiteral("deleteButton"), QRect(93, 504, 20, 20),
         [this] { m_profiles->deleteProfile(); });
     m_profileButtons << makeButton(images("profile_export1", "profile_export1"), QStringLiteral("importButton"),
-        QRect(117, 504, 0, 0), [this] { m_profiles->importProfile(); });
+        QRect(117, 504, 20, 20), [this] { m_profiles->importProfile(); });
     m_profileButtons << makeButton(images("profile_import1", "profile_import2"), QStringLiteral("exportButton"),
-        QRect(141, 504, 0, 0), [this] { m_profiles->exportProfile(); });
+        QRect(141, 504, 20, 20), [this] { m_profiles->exportProfile(); });
     m_profileButtons << makeButton(images("profile_copy1", "profile_copy2"), QStringLiteral("copyButton"),
-        QRect(165, 504, 0, 0), [this] { m_profiles->copyProfile(); });
+        QRect(165, 504, 20, 20), [this] { m_profiles->copyProfile(); });
     m_profileButtons << makeButton(images("profile_reset1", "profile_reset2"), QStringLiteral("resetButton"),
-        QRect(189, 504, 0, 0), [this] { m_profiles->resetProfile(); });
+        QRect(189, 504, 20, 20), [this] { m_profiles->resetProfile(); });
     m_profileButtons.prepend(findChild<KroPushButton*>(QStringLiteral("deleteButton")));
     m_profileButtons.prepend(findChild<KroPushButton*>(QStringLiteral("addButton")));
 }
@@ -420,6 +432,8 @@ void MousecfgWidget::slotEnableButtons(bool bEnable)
         m_loadButton, m_saveButton, m_savedMenuButton, m_modelSelector };
     for (KroPushButton* tab : m_tabs)
         buttons << tab;
+    for (KroPushButton* slot : m_slotIndicators)
+        buttons << slot;
     buttons << m_profileButtons;
     for (KroPushButton* b : buttons)
         b->setEnabled(bEnable);
@@ -444,6 +458,22 @@ QString MousecfgWidget::profileNameText() const
 void MousecfgWidget::showSlotText(const QString& text)
 {
     m_slotSelector->setText(text);
+}
+
+// The strip: each slot with its name (a default name in the current language), the active one marked.
+void MousecfgWidget::showSlotNames()
+{
+    const int active = currentConfig.ProfileID < PROFILE_COUNT ? currentConfig.ProfileID : 0;
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        const QString& name = currentConfig.profileNames[i];
+        QString caption = name;
+        if (name.isEmpty())
+            caption = tr("Profile") + QStringLiteral(" %1").arg(i + 1);
+        else if (ProfileManager::isDefaultName(name))
+            caption = tr("Profile") + name.mid(int(qstrlen("Profile")));
+        m_slotIndicators[i]->setText(caption);
+        m_slotIndicators[i]->setState(i == active ? 1 : 0);
+    }
 }
 
 void MousecfgWidget::showLoadedConfig()

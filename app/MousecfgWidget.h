@@ -76,6 +76,8 @@ public:
     void showProfileName(const QString& name) override;
     QString profileNameText() const override;
     void showSlotText(const QString& text) override;
+    void showSlotNames() override;
+    void keepPanelEdits() override { gatherPanels(); }
     int runApplyTransaction(bool gatherPanels, bool fullSend) override;
     void showLoadedConfig() override;
     void hideWindow() override { hide(); }

@@ -13,6 +13,11 @@ public:
     virtual void showProfileName(const QString& name) = 0;
     virtual QString profileNameText() const = 0;
     virtual void showSlotText(const QString& text) = 0;
+    // The slots' names or the current slot changed.
+    virtual void showSlotNames() { }
+    // Before another slot is shown: the panels' working values go into currentConfig, so edits not
+    // yet applied are kept and sent by the next apply.
+    virtual void keepPanelEdits() { }
     // Runs the apply worker behind the busy dialog; gatherPanels first copies the panels' working
     // values into currentConfig. Returns the worker's result code (0 = sent).
     virtual int runApplyTransaction(bool gatherPanels, bool fullSend) = 0;

@@ -114,6 +114,7 @@ void ProfileManager::setCurrentName(const QString& name)
 {
     currentConfig.profileNames[currentSlot()] = name;
     currentConfig.current().ProfileName = name;
+    m_host.showSlotNames();
 }
 
 // Loads a named profile into the current slot: the working file when there is one, else the
@@ -160,10 +161,14 @@ void ProfileManager::selectSlot(int slot, bool reload)
 
 void ProfileManager::chooseSlot(int slot)
 {
+    m_host.keepPanelEdits();
     selectSlot(slot, false);
     rebuildSavedProfileMenu();
-    switchMouseProfile(currentSlot());
+    const quint8 status = switchMouseProfile(currentSlot());
     PointerSpeed::set(currentConfig.current().mousespeed);
+    // The slot stays chosen, and the next apply sends it with the general block.
+    if (status != SEND_OK)
+        KroMessageBox::ask(m_host.dialogParent(), tr("Send data failed, please try again."));
 }
 
 void ProfileManager::onSlotActionTriggered()
@@ -436,9 +441,9 @@ void ProfileManager::loadConfigFile()
         return;
     if (readProductTag(path) != currentProductName())
         return;
+    // The file's configuration is taken whole, its active profile included.
     if (importConfig(currentConfig, path) != 0)
         return;
-    currentConfig.ProfileID = quint8(currentSlot());
     // The apply saves only the first name; the imported names of the other slots are kept too.
     saveProfileNames(currentConfig);
     m_host.showSlotText(slotText(currentSlot()));

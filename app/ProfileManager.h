@@ -50,7 +50,7 @@ public:
     void apply();
     void ok();
     void cancel();
-    // A slot chosen in the slot menu: shown, and the mouse switched to it at once.
+    // A slot chosen in the slot menu or the slot strip: shown, and the mouse switched to it at once.
     void chooseSlot(int slot);
 
     // Runs the apply worker and tells the user when it failed.

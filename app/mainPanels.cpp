@@ -1,8 +1,9 @@
 // The settings panels hosted by the main window: creation, places, signals, refresh from the
-// current profile, collecting their working values at apply, and the apply transaction.
+// configuration, collecting their working values at apply, and the apply transaction.
 #include "app/MousecfgWidget.h"
 
 #include "app/KroProcessDialog.h"
+#include "app/mouseProfile.h"
 #include "app/widgets/KroPushButton.h"
 #include "buttons/KroBtnWindow.h"
 #include "buttons/KroGunsetDialog.h"
@@ -15,6 +16,7 @@
 #include "panels/KroDPIWindow.h"
 #include "panels/KroPointSpeed.h"
 #include "panels/KroReportRate.h"
+#include "panels/SleepControls.h"
 #include "panels/panelLinks.h"
 #include "store/MouseConfig.h"
 #include "store/appContext.h"
@@ -57,7 +59,7 @@ void MousecfgWidget::createButtonPanel()
 {
     if (QWidget* old = m_buttonArea->takeWidget())
         old->deleteLater();
-    auto* buttons = new KroBtnWindow(m_buttonArea, &currentConfig.current(), scaleFactor());
+    auto* buttons = new KroBtnWindow(m_buttonArea, &mouseProfile(currentConfig), scaleFactor());
     buttons->setObjectName(QStringLiteral("buttonPanel"));
     m_buttonArea->setWidget(buttons);
     m_buttonPanel = buttons;
@@ -74,6 +76,8 @@ void MousecfgWidget::connectPanels()
     connect(rate, &KroReportRate::RefreshLift, this, &MousecfgWidget::slotLiftChange);
     connect(speed, &KroPointSpeed::RefreshLift, this, &MousecfgWidget::slotLiftChange);
     linkLiftControls(rate, speed);
+    linkSleepControls(static_cast<KroDPIWindow*>(m_dpiPanel)->sleepControls(),
+        static_cast<KroColorWindow*>(m_lightingPanel)->sleepControls());
 
     auto* macros = static_cast<MacroDialog*>(m_macroPanel);
     connect(macros, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
@@ -84,32 +88,37 @@ void MousecfgWidget::connectPanels()
     });
 }
 
+// Report rate and scroll lines follow the active profile; DPI stages, buttons and lighting are the
+// mouse's single copy, whatever the slot.
 void MousecfgWidget::refreshPanels()
 {
-    const int slot = currentConfig.ProfileID < PROFILE_COUNT ? currentConfig.ProfileID : 0;
-    for (int i = 0; i < PROFILE_COUNT; ++i)
-        m_slotIndicators[i]->setState(i == slot ? 1 : 0);
+    showSlotNames();
     ProfileData& profile = currentConfig.current();
-    // Model 7450 keeps one lighting for the mouse: the first profile's, whatever the slot.
+    ProfileData& mouse = mouseProfile(currentConfig);
     if (m_lightingPanel)
-        static_cast<KroColorWindow*>(m_lightingPanel)
-            ->setProfile(currentProductName() == QLatin1String("7450") ? &currentConfig.profiles[0] : &profile);
+        static_cast<KroColorWindow*>(m_lightingPanel)->setProfile(&mouse);
     if (m_buttonPanel)
-        static_cast<KroBtnWindow*>(m_buttonPanel)->setProfile(&profile);
+        static_cast<KroBtnWindow*>(m_buttonPanel)->setProfile(&mouse);
     if (m_speedPanel)
         static_cast<KroPointSpeed*>(m_speedPanel)
             ->loadSettings(&profile, currentConfig.Sync, currentConfig.LiftHigh, currentConfig.AngleValue,
                 currentConfig.Jitter, currentConfig.Debounce, currentConfig.Wake, currentConfig.SensorMode);
     if (m_ratePanel)
         static_cast<KroReportRate*>(m_ratePanel)->loadProfile(profile, currentConfig.LiftHigh);
-    if (m_dpiPanel)
-        static_cast<KroDPIWindow*>(m_dpiPanel)->loadProfile(profile, sensorModel());
+    if (m_dpiPanel) {
+        // The stages the mouse holds, with the active profile's stage selected.
+        ProfileData shown = mouse;
+        shown.dpi = profile.dpi;
+        auto* dpi = static_cast<KroDPIWindow*>(m_dpiPanel);
+        dpi->setSleepProfile(&mouse);
+        dpi->loadProfile(shown, sensorModel());
+    }
 }
 
 void MousecfgWidget::gatherPanels()
 {
     if (m_dpiPanel)
-        static_cast<KroDPIWindow*>(m_dpiPanel)->applyTo(currentConfig);
+        static_cast<KroDPIWindow*>(m_dpiPanel)->applyTo(mouseProfile(currentConfig), currentConfig.current().dpi);
     if (m_speedPanel)
         static_cast<KroPointSpeed*>(m_speedPanel)->applyTo(currentConfig);
     if (m_ratePanel)
@@ -134,6 +143,7 @@ int MousecfgWidget::runApplyTransaction(bool gatherPanels, bool fullSend)
 {
     if (gatherPanels)
         this->gatherPanels();
+    alignActiveProfile(currentConfig);
     KroProcessDialog dialog(this);
     KroProcessThread thread;
     thread.fullSend = fullSend;

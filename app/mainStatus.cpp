@@ -6,6 +6,7 @@
 #include "app/ProfileManager.h"
 #include "app/StatusDisplay.h"
 #include "app/TrayController.h"
+#include "app/mouseProfile.h"
 #include "app/widgets/KroMessageBox.h"
 #include "app/widgets/KroPushButton.h"
 #include "app/widgets/skinStyle.h"
@@ -73,6 +74,7 @@ void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
 {
     if (iProfile >= PROFILE_COUNT)
         return; // a report the mouse cannot mean: no slot of that number exists
+    keepPanelEdits();
     m_profiles->selectSlot(iProfile, false);
     m_profiles->rebuildSavedProfileMenu();
     PointerSpeed::set(currentConfig.current().mousespeed);
@@ -88,7 +90,7 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
     if (m_dpiPanel)
         static_cast<KroDPIWindow*>(m_dpiPanel)->setActiveStage(iDPI);
     setProfileDpi(currentConfig.profileNames[currentConfig.ProfileID % PROFILE_COUNT], iDPI);
-    const int dpi = dpiFromRaw(int(profile.stages[iDPI].xy), sensorModel());
+    const int dpi = dpiFromRaw(int(mouseProfile(currentConfig).stages[iDPI].xy), sensorModel());
     showOsd(tr("DPI") + QStringLiteral(" %1:%2").arg(iDPI + 1).arg(dpi));
 }
 

@@ -61,17 +61,25 @@ void MousecfgWidget::retranslateTexts()
 {
     m_versionLabel->setText(versionText());
     m_nameEdit->setToolTip(tr("Press Enter To Apply"));
-    m_nameEdit->setStyleSheet(QStringLiteral("QLineEdit{border-width:2px;background-color:rgb(30,30,30);color:white}"
-                                             "QToolTip{background-color:black}"));
     m_nameLabel->setText(tr("NAME"));
-    const struct {
+    struct NamedText {
         const char* name;
         const char* text;
-    } buttons[] = {
+    };
+    const NamedText icons[] = {
         { "resetButton", QT_TR_NOOP("RESET") },
         { "addButton", QT_TR_NOOP("ADD") },
         { "deleteButton", QT_TR_NOOP("DELETE") },
         { "copyButton", QT_TR_NOOP("COPY") },
+        { "importButton", QT_TR_NOOP("Load Profile File") },
+        { "exportButton", QT_TR_NOOP("Save Profile File") },
+    };
+    // The profile buttons are small pictures: their texts are tool tips.
+    for (const auto& b : icons) {
+        if (auto* button = findChild<KroPushButton*>(QLatin1String(b.name)))
+            button->setToolTip(tr(b.text));
+    }
+    const NamedText buttons[] = {
         { "resetAllButton", QT_TR_NOOP("Reset All") },
         { "okButton", QT_TR_NOOP("OK") },
         { "cancelButton", QT_TR_NOOP("Cancel") },
@@ -94,8 +102,7 @@ void MousecfgWidget::retranslateTexts()
     if (language >= 0 && language < m_languages.count)
         m_langButton->setText(m_languages.names[language]);
 
-    for (int i = 0; i < PROFILE_COUNT; ++i)
-        m_slotIndicators[i]->setText(tr("Profile") + QStringLiteral(" %1").arg(i + 1));
+    showSlotNames();
     m_profiles->retranslateSlotMenu();
     m_modelLabel->setText(modelText());
     if (m_status)

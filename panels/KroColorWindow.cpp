@@ -5,6 +5,7 @@
 #include "panels/DefaultColorArea.h"
 #include "panels/KroColorArea.h"
 #include "panels/KroSlider.h"
+#include "panels/SleepControls.h"
 #include "panels/panelStyle.h"
 #include "store/deviceDescription.h"
 #include "store/settings.h"
@@ -45,10 +46,7 @@ KroColorWindow::KroColorWindow(QWidget* parent, double scale)
     , m_speedSlider(new KroSlider(this))
     , m_colourTitle(new QLabel(this))
     , m_swatch(new DefaultColorArea(this))
-    , m_sleepTitle(new QLabel(this))
-    , m_sleepSlider(new KroSlider(this))
-    , m_sleepLabel(new QLabel(this))
-    , m_lightOffBox(new QCheckBox(this))
+    , m_sleep(new SleepControls(this))
 {
     setObjectName("colorWindow");
     setAttribute(Qt::WA_TranslucentBackground);
@@ -61,26 +59,16 @@ KroColorWindow::KroColorWindow(QWidget* parent, double scale)
     m_speedSlider->setObjectName("speedSlider");
     m_colourTitle->setObjectName("colorTitle");
     m_swatch->setObjectName("colorSwatch");
-    m_sleepTitle->setObjectName("sleepTitleLabel");
-    m_sleepSlider->setObjectName("sleepSlider");
-    m_sleepLabel->setObjectName("sleepValueLabel");
-    m_lightOffBox->setObjectName("lightOffBox");
 
     m_brightSlider->setRange(1, 3);
     m_speedSlider->setRange(1, 5);
-    int sleepMin = 1, sleepMax = 9;
-    sleepRange(sleepMin, sleepMax);
-    sleepMin = qBound(0, sleepMin, 255);
-    m_sleepSlider->setRange(sleepMin, qBound(sleepMin, sleepMax, 255));
     m_effectButton->setMenu(m_menu);
 
     connect(m_brightSlider, &QSlider::valueChanged, this, &KroColorWindow::brightnessChanged);
     connect(m_speedSlider, &QSlider::valueChanged, this, &KroColorWindow::speedChanged);
-    connect(m_sleepSlider, &QSlider::valueChanged, this, &KroColorWindow::sleepChanged);
-    for (KroSlider* s : { m_brightSlider, m_speedSlider, m_sleepSlider })
+    for (KroSlider* s : { m_brightSlider, m_speedSlider, m_sleep->slider() })
         connect(s, &KroSlider::MouseChange, this, &KroColorWindow::slotSliderMouseChange);
     connect(m_swatch, &DefaultColorArea::ClickedSignal, this, &KroColorWindow::color_clicked);
-    connect(m_lightOffBox, &QCheckBox::clicked, this, &KroColorWindow::checkbtn_clicked);
 
     rebuildEffectMenu();
     setScale(scale);
@@ -112,6 +100,7 @@ LedModeInfo* KroColorWindow::currentEffect() const
 void KroColorWindow::setProfile(ProfileData* profile)
 {
     m_profile = profile;
+    m_sleep->setProfile(profile); // shows the sleep settings
     refresh();
     rebuildEffectMenu();
     retranslate();
@@ -127,9 +116,6 @@ void KroColorWindow::refresh()
         setSliderQuietly(m_speedSlider, int(qMin<quint32>(effect->breath, 255)));
         m_swatch->setColor(effect->RGB);
     }
-    setSliderQuietly(m_sleepSlider, m_profile->LedSleepTime);
-    setSleepLabel(m_sleepSlider->value());
-    m_lightOffBox->setChecked(m_profile->LedMoveOFF == 0);
 }
 
 void KroColorWindow::rebuildEffectMenu()
@@ -202,18 +188,6 @@ void KroColorWindow::speedChanged(int value)
         effect->breath = quint32(value);
 }
 
-void KroColorWindow::sleepChanged(int value)
-{
-    if (m_profile)
-        m_profile->LedSleepTime = quint8(qBound(0, value, 255));
-    setSleepLabel(value);
-}
-
-void KroColorWindow::setSleepLabel(int minutes)
-{
-    m_sleepLabel->setText(QString::number(minutes) + tr(" MINUTE"));
-}
-
 void KroColorWindow::slotSliderMouseChange() { }
 
 void KroColorWindow::slotSendLedState(const QColor& color)
@@ -250,21 +224,13 @@ void KroColorWindow::color_clicked()
     }
 }
 
-void KroColorWindow::checkbtn_clicked()
-{
-    if (m_profile)
-        m_profile->LedMoveOFF = m_lightOffBox->isChecked() ? 0 : 255;
-}
-
 void KroColorWindow::retranslate()
 {
     m_effectTitle->setText(tr("EFFECT"));
     m_brightTitle->setText(tr("BRIGHTNESS"));
     m_speedTitle->setText(tr("SPEED"));
     m_colourTitle->setText(tr("COLOR"));
-    m_sleepTitle->setText(tr("SLEEP TIME"));
-    m_lightOffBox->setText(tr("MOVE TO LIGHT OFF"));
-    setSleepLabel(m_sleepSlider->value());
+    m_sleep->retranslate();
     for (int i = 0; i < EFFECT_COUNT; ++i) {
         if (m_actions[i])
             m_actions[i]->setText(tr(effectName(i)));
@@ -286,7 +252,7 @@ void KroColorWindow::setScale(double scale)
     const QColor accent = skinAccent();
     setStyleSheet(panelStyleSheet(scale, accent) + panelButtonStyleSheet(accent));
     const QString sliderStyle = sliderStyleSheet(scale, accent);
-    for (KroSlider* s : { m_brightSlider, m_speedSlider, m_sleepSlider })
+    for (KroSlider* s : { m_brightSlider, m_speedSlider, m_sleep->slider() })
         s->setStyleSheet(sliderStyle);
     m_menu->setStyleSheet(menuStyleSheet(accent));
     const QFont font = panelFont(scale);
@@ -298,14 +264,15 @@ void KroColorWindow::setScale(double scale)
     placeScaled(m_effectButton, 30, 40, 175, 25, scale);
     placeScaled(m_colourTitle, 30, 196, 201, 18, scale);
     placeScaled(m_swatch, 30, 216, 60, 30, scale);
-    placeScaled(m_sleepTitle, 30, 300, 201, 18, scale);
-    placeScaled(m_sleepSlider, 30, 320, 228, 25, scale);
-    placeScaled(m_sleepLabel, 265, 323, 100, 18, scale);
+    placeScaled(m_sleep->title(), 30, 300, 201, 18, scale);
+    placeScaled(m_sleep->slider(), 30, 320, 228, 25, scale);
+    placeScaled(m_sleep->valueLabel(), 265, 323, 100, 18, scale);
+    QCheckBox* lightOff = m_sleep->lightOffBox();
     if (showSleep() != 0) {
-        placeScaled(m_lightOffBox, 30, 360, 200, 25, scale);
+        placeScaled(lightOff, 30, 360, 200, 25, scale);
     } else {
-        m_lightOffBox->setGeometry(QRect());
-        m_lightOffBox->hide();
+        lightOff->setGeometry(QRect());
+        lightOff->hide();
     }
     skinIndicators(this, scale);
     applyVisibility(m_profile ? m_profile->LedMode : 0);

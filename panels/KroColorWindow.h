@@ -13,19 +13,20 @@ class DefaultColorArea;
 class KroColorArea;
 class KroSlider;
 class QAction;
-class QCheckBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class SleepControls;
 
 class KroColorWindow : public QWidget {
     Q_OBJECT
 public:
     explicit KroColorWindow(QWidget* parent = nullptr, double scale = 1.0);
 
-    // The profile to show and edit (the active one, or the first for the product "7450").
+    // The profile to show and edit: the one whose lighting the mouse receives.
     void setProfile(ProfileData* profile);
     ProfileData* profile() const { return m_profile; }
+    SleepControls* sleepControls() const { return m_sleep; }
     void retranslate();
     void setScale(double scale);
 
@@ -41,7 +42,6 @@ public slots:
     void slotSendLedState(const QColor& color);
     void slotApplyColor(const QColor& color);
     void color_clicked();
-    void checkbtn_clicked();
     void chooseEffect(int effect);
 
 protected:
@@ -51,10 +51,8 @@ private:
     void rebuildEffectMenu();
     void applyVisibility(int effect);
     void refresh();
-    void setSleepLabel(int minutes);
     void brightnessChanged(int value);
     void speedChanged(int value);
-    void sleepChanged(int value);
     LedModeInfo* currentEffect() const;
     int profileIndex() const;
     void trace(const char* what, const QColor& colour) const;
@@ -71,8 +69,5 @@ private:
     KroSlider* m_speedSlider;
     QLabel* m_colourTitle;
     DefaultColorArea* m_swatch;
-    QLabel* m_sleepTitle;
-    KroSlider* m_sleepSlider;
-    QLabel* m_sleepLabel;
-    QCheckBox* m_lightOffBox;
+    SleepControls* m_sleep;
 };

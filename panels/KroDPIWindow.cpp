@@ -4,6 +4,7 @@
 #include "app/widgets/skinStyle.h"
 #include "panels/KroSingleDPI.h"
 #include "panels/KroSlider.h"
+#include "panels/SleepControls.h"
 #include "panels/dpiRanges.h"
 #include "panels/panelStyle.h"
 #include "store/deviceDescription.h"
@@ -15,16 +16,12 @@
 #include <QDebug>
 #include <QEvent>
 #include <QLabel>
-#include <QSignalBlocker>
 
 KroDPIWindow::KroDPIWindow(QWidget* parent, double scale)
     : QWidget(parent)
     , m_scale(scale)
     , m_stageGroup(new QButtonGroup(this))
-    , m_sleepTitle(new QLabel(this))
-    , m_sleepSlider(new KroSlider(this))
-    , m_sleepLabel(new QLabel(this))
-    , m_lightOffBox(new QCheckBox(this))
+    , m_sleep(new SleepControls(this))
 {
     setObjectName("dpiWindow");
     m_stageGroup->setExclusive(true);
@@ -39,17 +36,7 @@ KroDPIWindow::KroDPIWindow(QWidget* parent, double scale)
     }
     connect(m_stageGroup, &QButtonGroup::idClicked, this, &KroDPIWindow::onRadioChanged);
 
-    m_sleepTitle->setObjectName("sleepTitleLabel");
-    m_sleepSlider->setObjectName("sleepSlider");
-    m_sleepLabel->setObjectName("sleepValueLabel");
-    m_lightOffBox->setObjectName("lightOffBox");
-    int sleepMin = 1, sleepMax = 9;
-    sleepRange(sleepMin, sleepMax);
-    sleepMin = qBound(0, sleepMin, 255);
-    m_sleepSlider->setRange(sleepMin, qBound(sleepMin, sleepMax, 255));
-    connect(m_sleepSlider, &QSlider::valueChanged, this, &KroDPIWindow::slider_clicked);
-    connect(m_sleepSlider, &KroSlider::MouseChange, this, &KroDPIWindow::slotSliderMouseChange);
-    connect(m_lightOffBox, &QCheckBox::clicked, this, &KroDPIWindow::checkbtn_clicked);
+    connect(m_sleep->slider(), &KroSlider::MouseChange, this, &KroDPIWindow::slotSliderMouseChange);
 
     setScale(scale);
     retranslate();
@@ -78,31 +65,20 @@ void KroDPIWindow::loadProfile(const ProfileData& profile, int sensor)
     }
     checkStageButton(m_ProfileData.dpi);
     highlightActive();
-
-    // The mouse takes its sleep settings from the first profile: show and edit those.
-    const ProfileData& first = currentConfig.profiles[0];
-    {
-        const QSignalBlocker block(m_sleepSlider);
-        m_sleepSlider->setValue(first.LedSleepTime);
-    }
-    setSleepLabel(m_sleepSlider->value());
-    m_lightOff = first.LedMoveOFF;
-    m_lightOffEdited = false;
-    m_lightOffBox->setChecked(m_lightOff == 0);
+    m_sleep->refresh();
     layoutRows();
 }
 
-void KroDPIWindow::applyTo(MouseConfig& config)
+void KroDPIWindow::setSleepProfile(ProfileData* profile)
 {
-    ProfileData& target = config.current();
-    target.dpi = m_ProfileData.dpi;
+    m_sleep->setProfile(profile);
+}
+
+void KroDPIWindow::applyTo(ProfileData& stages, quint8& activeStage) const
+{
     for (int i = 0; i < DPI_STAGE_COUNT; ++i)
-        target.stages[i] = m_ProfileData.stages[i];
-    // Only an edit made here is written, so a change made on the lighting page is not undone.
-    if (m_lightOffEdited) {
-        config.profiles[0].LedMoveOFF = m_lightOff;
-        m_lightOffEdited = false;
-    }
+        stages.stages[i] = m_ProfileData.stages[i];
+    activeStage = m_ProfileData.dpi;
 }
 
 void KroDPIWindow::setActiveStage(int index)
@@ -179,30 +155,11 @@ void KroDPIWindow::onStateChanged(int state)
     Q_UNUSED(state)
 }
 
-void KroDPIWindow::checkbtn_clicked()
-{
-    m_lightOff = m_lightOffBox->isChecked() ? 0 : 0xFF;
-    m_lightOffEdited = true;
-}
-
-void KroDPIWindow::slider_clicked(int iValue)
-{
-    currentConfig.profiles[0].LedSleepTime = quint8(qBound(0, iValue, 255));
-    setSleepLabel(iValue);
-}
-
 void KroDPIWindow::slotSliderMouseChange() { }
-
-void KroDPIWindow::setSleepLabel(int minutes)
-{
-    m_sleepLabel->setText(QString::number(minutes) + tr(" MINUTE"));
-}
 
 void KroDPIWindow::retranslate()
 {
-    m_sleepTitle->setText(tr("SLEEP TIME"));
-    m_lightOffBox->setText(tr("MOVE TO LIGHT OFF"));
-    setSleepLabel(m_sleepSlider->value());
+    m_sleep->retranslate();
 }
 
 void KroDPIWindow::changeEvent(QEvent* event)
@@ -217,13 +174,13 @@ void KroDPIWindow::setScale(double scale)
     m_scale = scale;
     setStyleSheet(panelStyleSheet(scale, skinAccent()));
     const QFont font = panelFont(scale);
-    for (QWidget* w : { static_cast<QWidget*>(m_sleepTitle), static_cast<QWidget*>(m_sleepLabel),
-             static_cast<QWidget*>(m_lightOffBox), static_cast<QWidget*>(m_sleepSlider) })
+    for (QWidget* w : { static_cast<QWidget*>(m_sleep->title()), static_cast<QWidget*>(m_sleep->valueLabel()),
+             static_cast<QWidget*>(m_sleep->lightOffBox()), static_cast<QWidget*>(m_sleep->slider()) })
         w->setFont(font);
-    m_sleepSlider->setStyleSheet(sliderStyleSheet(scale, skinAccent()));
-    placeScaled(m_sleepTitle, 15, 12, 80, 20, scale);
-    placeScaled(m_sleepSlider, 98, 12, 128, 20, scale);
-    placeScaled(m_sleepLabel, 232, 12, 70, 20, scale);
+    m_sleep->slider()->setStyleSheet(sliderStyleSheet(scale, skinAccent()));
+    placeScaled(m_sleep->title(), 15, 12, 80, 20, scale);
+    placeScaled(m_sleep->slider(), 98, 12, 128, 20, scale);
+    placeScaled(m_sleep->valueLabel(), 232, 12, 70, 20, scale);
     for (KroSingleDPI* row : m_rows)
         row->setScale(scale);
     skinIndicators(this, scale);
@@ -244,11 +201,12 @@ void KroDPIWindow::layoutRows()
             row->hide();
         }
     }
+    QCheckBox* lightOff = m_sleep->lightOffBox();
     if (showSleep() != 0) {
-        placeScaled(m_lightOffBox, 300, 12, 156, 20, m_scale);
-        m_lightOffBox->show();
+        placeScaled(lightOff, 300, 12, 156, 20, m_scale);
+        lightOff->show();
     } else {
-        m_lightOffBox->setGeometry(QRect());
-        m_lightOffBox->hide();
+        lightOff->setGeometry(QRect());
+        lightOff->hide();
     }
 }

@@ -1,5 +1,5 @@
-// The DPI page: eight stage rows editing a working copy of the active profile, and the lighting
-// sleep controls.
+// The DPI page: eight stage rows editing a working copy of the DPI stages the mouse receives, the
+// active stage, and the lighting sleep controls.
 #pragma once
 
 #include "store/MouseConfig.h"
@@ -7,18 +7,19 @@
 #include <QWidget>
 
 class KroSingleDPI;
-class KroSlider;
 class QButtonGroup;
-class QCheckBox;
-class QLabel;
+class SleepControls;
 
 class KroDPIWindow : public QWidget {
     Q_OBJECT
 public:
     explicit KroDPIWindow(QWidget* parent = nullptr, double scale = 1.0);
 
-    // Takes the active profile of currentConfig as the working copy and shows it.
+    // Takes profile as the working copy and shows its stages and its active stage.
     void loadProfile(const ProfileData& profile, int sensor);
+    // The profile whose sleep settings the page shows and edits in place.
+    void setSleepProfile(ProfileData* profile);
+    SleepControls* sleepControls() const { return m_sleep; }
     void setScale(double scale);
     // The mouse changed its stage: select it here too, so an apply keeps it.
     void setActiveStage(int index);
@@ -26,9 +27,8 @@ public:
 
     // The working copy; the window takes dpi and the eight stages from it at apply.
     const ProfileData& profileData() const { return m_ProfileData; }
-    // Writes what this page edits into the configuration: dpi and stages into the active profile,
-    // and a changed "MOVE TO LIGHT OFF" into the first profile, whose value the mouse receives.
-    void applyTo(MouseConfig& config);
+    // Writes what this page edits: the eight stages into stages, the active stage into activeStage.
+    void applyTo(ProfileData& stages, quint8& activeStage) const;
 
     int sensor() const { return m_sensor; }
     int visibleRows() const { return m_visibleRows; }
@@ -40,8 +40,6 @@ public slots:
     void onEnableChanged(quint8 used, quint8 iStage);
     void onRadioChanged();
     void onStateChanged(int state);
-    void checkbtn_clicked();
-    void slider_clicked(int iValue);
     void slotSliderMouseChange();
     void slotStageClicked(quint8 iStage);
 
@@ -51,7 +49,6 @@ protected:
 private:
     void highlightActive();
     void checkStageButton(int index);
-    void setSleepLabel(int minutes);
     void layoutRows();
 
     ProfileData m_ProfileData;
@@ -60,10 +57,5 @@ private:
     int m_visibleRows = DPI_STAGE_COUNT;
     KroSingleDPI* m_rows[DPI_STAGE_COUNT] = {};
     QButtonGroup* m_stageGroup;
-    QLabel* m_sleepTitle;
-    KroSlider* m_sleepSlider;
-    QLabel* m_sleepLabel;
-    QCheckBox* m_lightOffBox;
-    quint8 m_lightOff = 0;
-    bool m_lightOffEdited = false;
+    SleepControls* m_sleep;
 };

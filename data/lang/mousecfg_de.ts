@@ -1050,6 +1050,14 @@
         <source>MousecfgWidget</source>
         <translation>MousecfgWidget</translation>
     </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>Profildatei laden</translation>
+    </message>
+    <message>
+        <source>Save Profile File</source>
+        <translation>Profildatei speichern</translation>
+    </message>
 </context>
 <context>
     <name>ProfileManager</name>

@@ -1050,6 +1050,14 @@
         <source>MousecfgWidget</source>
         <translation>MousecfgWidget</translation>
     </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>Charger un fichier de profil</translation>
+    </message>
+    <message>
+        <source>Save Profile File</source>
+        <translation>Enregistrer le fichier de profil</translation>
+    </message>
 </context>
 <context>
     <name>ProfileManager</name>

@@ -1050,6 +1050,14 @@
         <source>MousecfgWidget</source>
         <translation>MousecfgWidget</translation>
     </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>载入配置文件</translation>
+    </message>
+    <message>
+        <source>Save Profile File</source>
+        <translation>保存配置文件</translation>
+    </message>
 </context>
 <context>
     <name>ProfileManager</name>

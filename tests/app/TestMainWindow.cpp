@@ -120,8 +120,9 @@ private slots:
         QCOMPARE(w->size(), QSize(1498, 960));
         QCOMPARE(dpi->geometry(), QRect(427, 135, 684, 690));
         QCOMPARE(w->findChild<QWidget*>("applyButton")->geometry(), QRect(895, 882, 114, 45));
-        // Collapsed controls stay collapsed at every scale.
-        QCOMPARE(w->findChild<QWidget*>("addButton")->size(), QSize(0, 0));
+        // Collapsed controls stay collapsed at every scale; the slot strip scales with the rest.
+        QCOMPARE(w->findChild<QWidget*>("okButton")->size(), QSize(0, 0));
+        QCOMPARE(w->findChild<QWidget*>("slotIndicator1")->geometry(), QRect(129, 360, 180, 30));
     }
 
     void panelsFollowTheScale()
@@ -138,12 +139,12 @@ private slots:
         w->setLogicalDpiOverride(144);
         QVERIFY(QFontInfo(lightingLabel->font()).pixelSize() > QFontInfo(small).pixelSize());
         QVERIFY(QFontInfo(dpiLabel->font()).pixelSize() > QFontInfo(smallDpi).pixelSize());
-        QCOMPARE(lighting->profile(), &currentConfig.current());
+        QCOMPARE(lighting->profile(), &currentConfig.profiles[0]); // the lighting the mouse receives
         // The button panel is built again at the new factor, on the same profile.
         auto* buttons = w->findChild<KroBtnWindow*>("buttonPanel");
         QCOMPARE(w->findChild<QScrollArea*>("buttonArea")->widget(), buttons);
         QCOMPARE(buttons->label(0)->width(), int(220 * 1.5));
-        QCOMPARE(buttons->profile(), &currentConfig.current());
+        QCOMPARE(buttons->profile(), &currentConfig.profiles[0]);
         emit buttons->SelBtnControl(buttons->label(0), true);
         QCOMPARE(w->findChild<KroPushButton*>("frontMarker1")->state(), 0);
     }

@@ -39,7 +39,7 @@ private slots:
         e2e.window().switchPage(MousecfgWidget::PageLighting);
         auto* lighting = e2e.window().findChild<KroColorWindow*>(QStringLiteral("lightingPanel"));
         QVERIFY(lighting);
-        QCOMPARE(lighting->profile(), &currentConfig.current()); // hosted and refreshed
+        QCOMPARE(lighting->profile(), &currentConfig.profiles[0]); // hosted and refreshed
         lighting->effectAction(1)->trigger();
         answerColourDialog(QStringLiteral("12ab34"), true);
         lighting->color_clicked();

@@ -1,10 +1,15 @@
-// Pictures of the main window's pages with the virtual mouse, at display factors 1.0 and 1.5.
-// They go to MOUSECFG_SHOT_DIR when set (the documentation's folder), else to the temporary folder.
+// Pictures of the main window's pages with the virtual mouse, at display factors 1.0 and 1.5, in
+// English and in Simplified Chinese. They go to MOUSECFG_SHOT_DIR when set (the documentation's
+// folder), else to the temporary folder.
 #include "app/MousecfgWidget.h"
+#include "app/widgets/KroMenu.h"
+#include "store/appContext.h"
 
 #include "e2eFixture.h"
 
+#include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QtTest>
 
@@ -27,6 +32,17 @@ void saveShot(MousecfgWidget& w, const QString& name)
     QVERIFY(image.save(shotFolder() + "/" + name + ".png"));
 }
 
+// Switches the window to the language of the settings' list entry `index`, with its built translation.
+void chooseLanguage(MousecfgWidget& w, int index, const QString& stem)
+{
+    const QString built = qEnvironmentVariable("MOUSECFG_BIN_DIR") + "/lang/" + stem + ".qm";
+    QDir().mkpath(appDir() + "/lang");
+    QVERIFY(QFile::copy(built, appDir() + "/lang/" + stem + ".qm"));
+    auto* menu = w.findChild<KroMenu*>("languageMenu");
+    QVERIFY(menu && index < menu->actions().size());
+    menu->actions().at(index)->trigger();
+}
+
 } // namespace
 
 class TestScreenshots : public QObject {
@@ -37,20 +53,27 @@ private slots:
         QTest::addColumn<int>("page");
         QTest::addColumn<double>("dpi");
         QTest::addColumn<QString>("name");
-        QTest::newRow("lighting") << int(MousecfgWidget::PageLighting) << 96.0 << "lighting";
-        QTest::newRow("customize") << int(MousecfgWidget::PageCustomize) << 96.0 << "customize";
-        QTest::newRow("dpi") << int(MousecfgWidget::PageDpi) << 96.0 << "dpi";
-        QTest::newRow("macro") << int(MousecfgWidget::PageMacro) << 96.0 << "macro";
-        QTest::newRow("dpi-150") << int(MousecfgWidget::PageDpi) << 144.0 << "dpi-150";
-        QTest::newRow("customize-150") << int(MousecfgWidget::PageCustomize) << 144.0 << "customize-150";
+        QTest::addColumn<bool>("chinese");
+        QTest::newRow("lighting") << int(MousecfgWidget::PageLighting) << 96.0 << "lighting" << false;
+        QTest::newRow("customize") << int(MousecfgWidget::PageCustomize) << 96.0 << "customize" << false;
+        QTest::newRow("dpi") << int(MousecfgWidget::PageDpi) << 96.0 << "dpi" << false;
+        QTest::newRow("macro") << int(MousecfgWidget::PageMacro) << 96.0 << "macro" << false;
+        QTest::newRow("lighting-150") << int(MousecfgWidget::PageLighting) << 144.0 << "lighting-150" << false;
+        QTest::newRow("dpi-150") << int(MousecfgWidget::PageDpi) << 144.0 << "dpi-150" << false;
+        QTest::newRow("customize-150") << int(MousecfgWidget::PageCustomize) << 144.0 << "customize-150" << false;
+        QTest::newRow("lighting-zh") << int(MousecfgWidget::PageLighting) << 96.0 << "lighting-zh" << true;
+        QTest::newRow("dpi-zh-150") << int(MousecfgWidget::PageDpi) << 144.0 << "dpi-zh-150" << true;
     }
     void pages()
     {
         QFETCH(int, page);
         QFETCH(double, dpi);
         QFETCH(QString, name);
+        QFETCH(bool, chinese);
         E2eFixture e2e(true);
         MousecfgWidget& w = e2e.window();
+        if (chinese)
+            chooseLanguage(w, 4, QStringLiteral("mousecfg_zh_CN"));
         w.setLogicalDpiOverride(dpi);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));

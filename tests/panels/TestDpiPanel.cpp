@@ -104,10 +104,10 @@ private slots:
         QVERIFY(page.row(7)->geometry().isEmpty());
         QCOMPARE(page.row(1)->geometry(), QRect(15, 93, 440, 48));
 
-        MouseConfig config;
-        page.applyTo(config);
+        ProfileData target;
+        page.applyTo(target, target.dpi);
         for (int i = 0; i < DPI_STAGE_COUNT; ++i)
-            QCOMPARE(config.profiles[0].stages[i].x, quint32(10 + i * 5));
+            QCOMPARE(target.stages[i].x, quint32(10 + i * 5));
     }
 
     void stageCountOutsideOneToEightShowsAll()
@@ -191,7 +191,7 @@ private slots:
         QVERIFY(page.row(5)->stageButton()->isChecked());
         page.row(4)->stageButton()->click();
 
-        page.applyTo(currentConfig);
+        page.applyTo(currentConfig.profiles[2], currentConfig.profiles[2].dpi);
         QCOMPARE(currentConfig.profiles[2].dpi, quint8(4));
         QCOMPARE(currentConfig.profiles[2].stages[6].used, quint8(0));
         QCOMPARE(currentConfig.profiles[0].dpi, quint8(0));
@@ -206,8 +206,9 @@ private slots:
         page.setActiveStage(6);
         QVERIFY(page.row(6)->stageButton()->isChecked());
         page.setActiveStage(9); // out of range: ignored
-        page.applyTo(currentConfig);
-        QCOMPARE(currentConfig.current().dpi, quint8(6));
+        ProfileData target;
+        page.applyTo(target, target.dpi);
+        QCOMPARE(target.dpi, quint8(6));
     }
 
     void sleepSliderEditsTheFirstProfileWithinDescriptionBounds()
@@ -218,6 +219,7 @@ private slots:
         currentConfig.profiles[0].LedSleepTime = 4;
         currentConfig.profiles[3].LedSleepTime = 6;
         KroDPIWindow page;
+        page.setSleepProfile(&currentConfig.profiles[0]);
         page.loadProfile(currentConfig.profiles[3], 3389);
         auto* sleep = page.findChild<KroSlider*>("sleepSlider");
         QCOMPARE(sleep->minimum(), 2);
@@ -232,32 +234,25 @@ private slots:
         QCOMPARE(text(&page, "sleepValueLabel"), QString("7 MINUTE"));
     }
 
-    void lightOffBoxReachesFirstProfileAtApplyOnlyWhenEdited()
+    void lightOffBoxEditsTheSleepProfileAtOnce()
     {
         TestAppDir dir;
         writePanelsSetup(dir, 3389, "M1");
         currentConfig.ProfileID = 2;
         currentConfig.profiles[0].LedMoveOFF = 0;
+        currentConfig.profiles[2].LedMoveOFF = 0;
         KroDPIWindow page;
         page.show();
+        page.setSleepProfile(&currentConfig.profiles[0]);
         page.loadProfile(currentConfig.profiles[2], 3389);
         auto* box = page.findChild<QCheckBox*>("lightOffBox");
         QVERIFY(box->isChecked());
 
-        // Changed elsewhere meanwhile (lighting page): an apply without an edit here keeps it.
-        currentConfig.profiles[0].LedMoveOFF = 0xFF;
-        page.applyTo(currentConfig);
+        box->click(); // unticked: the value the mouse receives changes now, not at some later apply
         QCOMPARE(currentConfig.profiles[0].LedMoveOFF, quint8(0xFF));
-
-        box->click(); // unticked
-        box->click(); // ticked again
-        QCOMPARE(currentConfig.profiles[0].LedMoveOFF, quint8(0xFF));
-        page.applyTo(currentConfig);
-        QCOMPARE(currentConfig.profiles[0].LedMoveOFF, quint8(0));
         QCOMPARE(currentConfig.profiles[2].LedMoveOFF, quint8(0));
         box->click();
-        page.applyTo(currentConfig);
-        QCOMPARE(currentConfig.profiles[0].LedMoveOFF, quint8(0xFF));
+        QCOMPARE(currentConfig.profiles[0].LedMoveOFF, quint8(0));
     }
 
     void lightOffBoxHiddenWithoutShowSleep()
