@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QProcess>
-#include <QProcessEnvironment>
 
 namespace {
 QString builtPath()
@@ -21,17 +20,24 @@ QString ctlProgram()
 
 CtlRun runCtl(const TestAppDir& dir, const QStringList& arguments, const QString& device)
 {
+    QProcessEnvironment env;
+    env.insert("MOUSECFG_DEVICE", device);
+    return runCtl(dir, arguments, env);
+}
+
+CtlRun runCtl(const TestAppDir& dir, const QStringList& arguments, const QProcessEnvironment& extra, int timeoutMs)
+{
     const QString logPath = dir.file("frames.log");
     QFile::remove(logPath);
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("MOUSECFG_DEVICE", device);
     env.insert("MOUSECFG_APP_DIR", dir.path());
     env.insert("MOUSECFG_FRAME_LOG", logPath);
+    env.insert(extra);
     process.setProcessEnvironment(env);
     process.start(builtPath(), arguments);
     CtlRun run;
-    if (!process.waitForFinished(60000)) {
+    if (!process.waitForFinished(timeoutMs)) {
         process.kill();
         process.waitForFinished();
         return run;
