@@ -5,11 +5,11 @@
 
 namespace {
 
-// Words that set one number; forever: the word may stand alone and then means -1.
+// Words that set one number; alone: the word may stand alone and then means -1.
 struct CounterWord {
     const char* name;
     int VirtualMouseFaults::*field;
-    bool forever;
+    bool alone;
 };
 
 const CounterWord COUNTERS[] = {
@@ -41,7 +41,7 @@ bool parseWord(const QString& key, const QString* value, VirtualMouseSetup* setu
     for (const CounterWord& word : COUNTERS) {
         if (key == QLatin1String(word.name)) {
             setup->faults.*word.field = number;
-            return (value || word.forever) && number >= -1;
+            return (value || word.alone) && number >= -1;
         }
     }
     return false;
