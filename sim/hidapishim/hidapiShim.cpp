@@ -28,8 +28,17 @@ struct hid_device_ {
     int handle = -1;
     QByteArray path;
     bool blocking = true;
-    std::wstring error;
     hid_device_info* info = nullptr;
+    // A reader thread and a writer thread may both report on one device (a pump reading while
+    // frames are written), so the last error is kept under a lock.
+    std::mutex errorMutex;
+    std::wstring error;
+
+    void setError(const std::wstring& text)
+    {
+        std::lock_guard<std::mutex> lock(errorMutex);
+        error = text;
+    }
 };
 
 namespace {
@@ -97,7 +106,7 @@ int copyString(hid_device* dev, wchar_t* string, size_t maxlen, const wchar_t* (
 int unsupported(hid_device* dev)
 {
     if (dev)
-        dev->error = L"not supported by the device";
+        dev->setError(L"not supported by the device");
     return -1;
 }
 
@@ -186,12 +195,12 @@ SHIM_EXPORT int hid_write(hid_device* dev, const unsigned char* data, size_t len
 {
     if (!dev || !data || length == 0 || length > 64) {
         if (dev)
-            dev->error = L"Invalid write";
+            dev->setError(L"Invalid write");
         return -1;
     }
     const int n = mouse().write(dev->handle, data, int(length));
-    dev->error = n < 0 ? std::wstring(L"Failed to write: ") + wide(QString::fromLocal8Bit(std::strerror(EPIPE)))
-                       : std::wstring();
+    if (n < 0)
+        dev->setError(L"Failed to write: " + wide(QString::fromLocal8Bit(std::strerror(EPIPE))));
     return n;
 }
 
@@ -201,7 +210,8 @@ SHIM_EXPORT int hid_read_timeout(hid_device* dev, unsigned char* data, size_t le
         return -1;
     const int n
         = mouse().read(dev->handle, data, int(qMin<size_t>(length, 4096)), milliseconds < 0 ? -1 : milliseconds);
-    dev->error = n < 0 ? L"hid_read_timeout: unexpected poll error (device disconnected)" : L"";
+    if (n < 0)
+        dev->setError(L"hid_read_timeout: unexpected poll error (device disconnected)");
     return n;
 }
 
@@ -247,7 +257,7 @@ SHIM_EXPORT struct hid_device_info* hid_get_device_info(hid_device* dev)
         }
     }
     if (!dev->info)
-        dev->error = L"hid_get_device_info: device disconnected";
+        dev->setError(L"hid_get_device_info: device disconnected");
     return dev->info;
 }
 
@@ -274,8 +284,10 @@ SHIM_EXPORT int hid_get_indexed_string(hid_device* dev, int, wchar_t*, size_t)
 
 SHIM_EXPORT const wchar_t* hid_error(hid_device* dev)
 {
-    if (dev)
+    if (dev) {
+        std::lock_guard<std::mutex> lock(dev->errorMutex);
         return dev->error.empty() ? L"Success" : dev->error.c_str();
+    }
     std::lock_guard<std::mutex> lock(g_errorMutex);
     return g_error.empty() ? L"Success" : g_error.c_str();
 }
