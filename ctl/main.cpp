@@ -1,7 +1,6 @@
 // mousecfgctl: command-line companion of the configuration utility.
 #include "ctl/ctlCommand.h"
 #include "ctl/deviceCommands.h"
-#include "ctl/virtualFaults.h"
 
 #include "device/HidBackend.h"
 #include "store/appContext.h"
@@ -44,7 +43,7 @@ void printHelp()
         << "  MOUSECFG_DEVICE=virtual|virtual-receiver|virtual-cable  "
         << ctlText("talk to the built-in virtual mouse instead of the hardware") << "\n"
         << "  MOUSECFG_FRAME_LOG=<file>  " << ctlText("append every frame the virtual mouse receives and sends") << "\n"
-        << "  MOUSECFG_VIRTUAL_FAULT=no-reply|zero-replies|latency=<ms>  "
+        << "  MOUSECFG_SIM_FAULT=noreply,zero,latency=<ms>,...  "
         << ctlText("make the virtual mouse misbehave (comma-separated)") << "\n"
         << "  MOUSECFG_APP_DIR=<dir>  " << ctlText("installation folder (default: the folder of this program)")
         << "\n\n"
@@ -67,12 +66,6 @@ int main(int argc, char* argv[])
     setAppDir(dir.isEmpty() ? resolveAppDir(QCoreApplication::applicationDirPath())
                             : QDir(QString::fromLocal8Bit(dir)).absolutePath());
     installBackendFromEnvironment();
-    QString badFault;
-    if (!applyVirtualFaults(&badFault)) {
-        ctlErr() << ctlText("Unknown virtual mouse fault: %1").arg(badFault) << "\n";
-        ctlErr().flush();
-        return CTL_USAGE;
-    }
 
     QStringList arguments = app.arguments().mid(1);
     if (arguments.isEmpty() || arguments.first() == "--help" || arguments.first() == "-h"

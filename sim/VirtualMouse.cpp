@@ -1,7 +1,11 @@
 // The virtual mouse: frame checking, echoes, block memory, status and change reports, faults.
 #include "sim/VirtualMouse.h"
 
+#include "sim/virtualMouseEnvironment.h"
+
+#include <QDataStream>
 #include <QFile>
+#include <QSaveFile>
 
 #include <cerrno>
 
@@ -25,6 +29,16 @@ bool isBlockCommand(quint8 command)
     return command >= 0x01 && command <= 0x05;
 }
 
+constexpr quint32 STATE_MAGIC = 0x4D435356; // "MCSV"
+constexpr quint32 STATE_VERSION = 1;
+
+// Readers never see half a state file.
+bool writeState(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
 } // namespace
 
 VirtualMouse::VirtualMouse(const Ids& ids)
@@ -32,6 +46,7 @@ VirtualMouse::VirtualMouse(const Ids& ids)
 {
     for (auto& block : m_memory)
         block = QByteArray(MEMORY_SIZE, '\0');
+    configureFromEnvironment();
 }
 
 VirtualMouse::~VirtualMouse()
@@ -233,27 +248,41 @@ int VirtualMouse::write(int handle, const quint8* data, int length)
         auto it = m_handles.find(handle);
         if (it == m_handles.end() || it->second.gone || length <= 0)
             return -1;
-        if (m_faults.failWrites != 0) {
-            if (m_faults.failWrites > 0)
-                --m_faults.failWrites;
+        // The first cleanFrames frames meet a mouse without faults; the counters wait for them.
+        Faults none;
+        Faults& faults = m_faults.cleanFrames > 0 ? none : m_faults;
+        if (faults.failWrites != 0) {
+            if (faults.failWrites > 0)
+                --faults.failWrites;
             return -1;
         }
         // Interface 0 has no output report: the device refuses it.
         if (it->second.interfaceNumber != controlInterface(it->second.side))
             return -1;
+        if (m_faults.cleanFrames > 0)
+            --m_faults.cleanFrames;
         const Side side = it->second.side;
-        if (m_faults.unplugAfterFrames == 0) {
-            m_faults.unplugAfterFrames = -1;
+        if (faults.unplugAfterFrames == 0) {
+            faults.unplugAfterFrames = -1;
             unplugLocked(side, &notices);
             result = -1;
         } else {
-            if (m_faults.unplugAfterFrames > 0)
-                --m_faults.unplugAfterFrames;
+            if (faults.unplugAfterFrames > 0)
+                --faults.unplugAfterFrames;
             Frame frame {};
             std::copy(data, data + qMin(length, FRAME_BYTES), frame.begin());
             logLine('>', frame.data(), FRAME_BYTES);
             m_received.append(QByteArray(reinterpret_cast<const char*>(frame.data()), FRAME_BYTES));
-            takeFrame(side, frame);
+            if (faults.dropFrames != 0) {
+                if (faults.dropFrames > 0)
+                    --faults.dropFrames;
+            } else {
+                const int accepted = m_accepted;
+                takeFrame(side, frame, faults);
+                // The mouse now holds the frame, whatever its reply; a state file follows at once.
+                if (m_accepted != accepted && !m_statePath.isEmpty())
+                    writeState(m_statePath, stateBytes());
+            }
         }
     }
     for (const auto& notice : notices)
@@ -307,7 +336,7 @@ void VirtualMouse::deliver(Side side, int interfaceNumber, const QByteArray& rep
     m_readable.notify_all();
 }
 
-void VirtualMouse::takeFrame(Side side, const Frame& f)
+void VirtualMouse::takeFrame(Side side, const Frame& f, Faults& faults)
 {
     if (f[0] != CONTROL_REPORT || f[2] != MAGIC || f[1] != headerChecksum(f.data()) || f[6] > DATA_MAX)
         return; // firmware ignores frames it cannot trust
@@ -326,12 +355,12 @@ void VirtualMouse::takeFrame(Side side, const Frame& f)
             if (command == 0x01 && address <= 6 && address + length > 6 && f[8 + 6 - address] < 5)
                 m_activeProfile = f[8 + 6 - address];
         }
-        reply = echoFor(f, true);
+        reply = echoFor(f, true, faults);
     } else if (command <= 10) {
-        reply = echoFor(f, true);
+        reply = echoFor(f, true, faults);
     } else if (command == 0x40) {
         m_applied.append(f[5]);
-        reply = echoFor(f, false);
+        reply = echoFor(f, false, faults);
     } else if (command == 0x44) {
         if (f[4] < 5)
             m_activeProfile = f[4];
@@ -342,19 +371,19 @@ void VirtualMouse::takeFrame(Side side, const Frame& f)
             m_transferOpen = false;
             ++m_transfersClosed;
         }
-        reply = echoFor(f, false);
+        reply = echoFor(f, false, faults);
     } else if (command == 0x48) {
         reply = statusReply();
     }
-    if (reply.isEmpty() || m_faults.noReply)
+    if (reply.isEmpty() || faults.noReply)
         return;
-    if (m_faults.zeroReplies)
+    if (faults.zeroReplies)
         reply = QByteArray(FRAME_BYTES, '\0');
     logLine('<', reinterpret_cast<const quint8*>(reply.constData()), reply.size());
-    deliver(side, controlInterface(side), reply, m_faults.replyLatencyMs);
+    deliver(side, controlInterface(side), reply, faults.replyLatencyMs);
 }
 
-QByteArray VirtualMouse::echoFor(const Frame& f, bool withData)
+QByteArray VirtualMouse::echoFor(const Frame& f, bool withData, Faults& faults)
 {
     // The mouse echoes report id, magic, command, address and length; not the sequence tag.
     QByteArray echo(FRAME_BYTES, '\0');
@@ -364,13 +393,13 @@ QByteArray VirtualMouse::echoFor(const Frame& f, bool withData)
         for (int i = 0; i < f[6]; ++i)
             echo[8 + i] = char(f[8 + i]);
     }
-    if (m_faults.wrongEchoReads != 0) {
-        if (m_faults.wrongEchoReads > 0)
-            --m_faults.wrongEchoReads;
+    if (faults.wrongEchoReads != 0) {
+        if (faults.wrongEchoReads > 0)
+            --faults.wrongEchoReads;
         echo[3] = char(f[3] ^ 0x80);
-    } else if (withData && f[6] > 0 && m_faults.corruptDataEchoes != 0) {
-        if (m_faults.corruptDataEchoes > 0)
-            --m_faults.corruptDataEchoes;
+    } else if (withData && f[6] > 0 && faults.corruptDataEchoes != 0) {
+        if (faults.corruptDataEchoes > 0)
+            --faults.corruptDataEchoes;
         const int at = 8 + (m_corruptCounter++ % f[6]);
         echo[at] = char(echo[at] ^ 0x5A);
     }
@@ -419,6 +448,77 @@ VirtualMouse::Faults VirtualMouse::faults() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_faults;
+}
+
+void VirtualMouse::configureFromEnvironment()
+{
+    const VirtualMouseSetup setup = virtualMouseSetupFromEnvironment();
+    if (!setup.frameLog.isEmpty())
+        setFrameLog(setup.frameLog);
+    if (!setup.statePath.isEmpty() && !setStateFile(setup.statePath))
+        qWarning("virtual mouse: cannot read the state file %s", qPrintable(setup.statePath));
+    setFaults(setup.faults);
+    if (setup.noiseIntervalMs > 0)
+        startStreaming(setup.noiseIntervalMs);
+}
+
+bool VirtualMouse::setStateFile(const QString& path)
+{
+    const bool loaded = !QFile::exists(path) || loadState(path);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_statePath = path;
+    return loaded;
+}
+
+QByteArray VirtualMouse::stateBytes() const
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << STATE_MAGIC << STATE_VERSION;
+    for (int i = 0; i < 5; ++i)
+        out << m_memory[i] << qint32(m_closed[i]);
+    out << qint32(m_activeProfile) << m_transferOpen << qint32(m_transfersClosed);
+    return bytes;
+}
+
+bool VirtualMouse::saveState(const QString& path) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return writeState(path, stateBytes());
+}
+
+bool VirtualMouse::loadState(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QDataStream in(&file);
+    quint32 magic = 0, version = 0;
+    in >> magic >> version;
+    if (magic != STATE_MAGIC || version != STATE_VERSION)
+        return false;
+    QByteArray memory[5];
+    qint32 closed[5] = {};
+    qint32 profile = 0, transfersClosed = 0;
+    bool transferOpen = false;
+    for (int i = 0; i < 5; ++i)
+        in >> memory[i] >> closed[i];
+    in >> profile >> transferOpen >> transfersClosed;
+    if (in.status() != QDataStream::Ok)
+        return false;
+    for (const QByteArray& block : memory) {
+        if (block.size() != MEMORY_SIZE)
+            return false;
+    }
+    std::lock_guard<std::mutex> lock(m_mutex);
+    for (int i = 0; i < 5; ++i) {
+        m_memory[i] = memory[i];
+        m_closed[i] = closed[i];
+    }
+    m_activeProfile = qBound(0, int(profile), 4);
+    m_transferOpen = transferOpen;
+    m_transfersClosed = transfersClosed;
+    return true;
 }
 
 void VirtualMouse::setFrameLog(const QString& path)

@@ -45,6 +45,8 @@ struct VirtualMouseFaults {
     int failWrites = 0; // writes that fail before reaching the mouse
     int unplugAfterFrames = -1; // >= 0: the side is pulled when the frame after that many arrives
     int replyLatencyMs = 0; // time between a frame and its reply becoming readable
+    int dropFrames = 0; // frames the write takes but the mouse neither stores nor answers
+    int cleanFrames = 0; // frames handled as if there were no faults, before the faults above start
 };
 
 class VirtualMouse {
@@ -105,6 +107,17 @@ public:
     void setFaults(const Faults& faults);
     Faults faults() const;
     void setFrameLog(const QString& path);
+    // Takes faults, pointer noise, a state file and the frame log from MOUSECFG_SIM_FAULT,
+    // MOUSECFG_SIM_STATE and MOUSECFG_FRAME_LOG (see virtualMouseEnvironment.h). The constructor
+    // calls it, so a process that builds its mouse itself can be given them from outside.
+    void configureFromEnvironment();
+
+    // What the mouse holds (block memory, closed blocks, active profile, transfer state) kept in a
+    // file: loaded now when it exists, and written again after every frame the mouse takes, so it
+    // outlives the process. Returns false when an existing file cannot be read.
+    bool setStateFile(const QString& path);
+    bool saveState(const QString& path) const;
+    bool loadState(const QString& path);
 
     // The mouse's state as the frames left it.
     QByteArray memory(quint8 command) const; // block memory of commands 0x01..0x05, MEMORY_SIZE bytes
@@ -160,8 +173,9 @@ private:
     void unplugLocked(Side side, QVector<std::function<void()>>* notices);
     void noticeNodes(Side side, bool arrived, QVector<std::function<void()>>* notices) const;
     void deliver(Side side, int interfaceNumber, const QByteArray& report, int latencyMs);
-    void takeFrame(Side side, const Frame& frame);
-    QByteArray echoFor(const Frame& frame, bool withData);
+    void takeFrame(Side side, const Frame& frame, Faults& faults);
+    QByteArray echoFor(const Frame& frame, bool withData, Faults& faults);
+    QByteArray stateBytes() const;
     QByteArray statusReply() const;
     void logLine(char direction, const quint8* data, int length);
     void streamLoop(int intervalMs);
@@ -177,6 +191,7 @@ private:
     Faults m_faults;
     int m_corruptCounter = 0;
     QString m_logPath;
+    QString m_statePath;
 
     QByteArray m_memory[5];
     int m_closed[5] = {};

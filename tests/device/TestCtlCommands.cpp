@@ -106,12 +106,12 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("diff");
         QTest::newRow("apply, silent mouse")
-            << QStringList { "apply", "--full" } << "no-reply" << 2 << "Send data failed" << 1;
+            << QStringList { "apply", "--full" } << "noreply" << 2 << "Send data failed" << 1;
         QTest::newRow("apply, all-zero replies")
-            << QStringList { "apply", "--full" } << "zero-replies" << 2 << "Send data failed" << 1;
+            << QStringList { "apply", "--full" } << "zero" << 2 << "Send data failed" << 1;
         // The profile switch itself is not confirmed by the mouse; the apply that follows it is.
         QTest::newRow("profile, silent mouse")
-            << QStringList { "profile", "3" } << "no-reply" << 2 << "Send data failed" << 0;
+            << QStringList { "profile", "3" } << "noreply" << 2 << "Send data failed" << 0;
         QTest::newRow("import without profiles")
             << QStringList { "import", "empty.conf" } << "" << 6 << "holds no configuration" << 0;
     }

@@ -1,5 +1,6 @@
 // The virtual mouse on its own: strict frame checking, echoes, memory, reports, faults, threads.
 #include "sim/VirtualMouse.h"
+#include "sim/virtualMouseEnvironment.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -163,6 +164,15 @@ private slots:
         QCOMPARE(send(*m_mouse, m_control, f), -1);
         QCOMPARE(send(*m_mouse, m_control, f), 33);
         QCOMPARE(m_mouse->acceptedFrames(), 1);
+        // A clean lead-in holds the faults back; a dropped frame is written but never taken.
+        faults.cleanFrames = 1;
+        faults.failWrites = 1;
+        faults.dropFrames = 1;
+        m_mouse->setFaults(faults);
+        for (int expected : { 33, -1, 33, 33 })
+            QCOMPARE(send(*m_mouse, m_control, f), expected);
+        QCOMPARE(m_mouse->acceptedFrames(), 3);
+        QCOMPARE(m_mouse->receivedFrames().size(), 4);
         // Writes to the pointer node are refused: it has no output report.
         const int pointer = m_mouse->open(m_mouse->nodePath(VirtualMouse::Receiver, 0));
         QCOMPARE(send(*m_mouse, pointer, f), -1);
@@ -238,6 +248,59 @@ private slots:
         QCOMPARE(m_mouse->open("/dev/hidraw3"), -EACCES);
         m_mouse->setControlCollectionPresent(VirtualMouse::Cable, false);
         QCOMPARE(m_mouse->collections().size(), 4 + 3);
+    }
+
+    void faultListWords_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("rejected");
+        QTest::addColumn<QString>(
+            "faults"); // noReply zeroReplies wrongEcho corrupt failWrites drop unplug after latency noise
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "0 0 0 0 0 0 -1 0 0 0";
+        QTest::newRow("all")
+            << " NoReply, zero,wrongecho=3,corrupt,failwrite=-1,drop,unplug=0,after=1,latency=160,noise=1"
+            << ""
+            << "1 1 3 -1 -1 -1 0 1 160 1";
+        QTest::newRow("a count needs a number") << "drop=x"
+                                                << "drop=x"
+                                                << "0 0 0 0 0 0 -1 0 0 0";
+        QTest::newRow("some words need a value") << "latency=5,unplug"
+                                                 << "unplug"
+                                                 << "0 0 0 0 0 0 -1 0 5 0";
+        QTest::newRow("flags take none") << "noreply=1"
+                                         << "noreply=1"
+                                         << "0 0 0 0 0 0 -1 0 0 0";
+        QTest::newRow("unknown word") << "slow"
+                                      << "slow"
+                                      << "0 0 0 0 0 0 -1 0 0 0";
+        QTest::newRow("no noise of 0") << "noise=0"
+                                       << "noise=0"
+                                       << "0 0 0 0 0 0 -1 0 0 0";
+    }
+    void faultListWords()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, rejected);
+        QFETCH(QString, faults);
+        VirtualMouseSetup setup;
+        QString error;
+        QCOMPARE(parseFaultList(text, &setup, &error), rejected.isEmpty());
+        QCOMPARE(error, rejected);
+        const VirtualMouseFaults& f = setup.faults;
+        QCOMPARE(QString("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10")
+                     .arg(f.noReply)
+                     .arg(f.zeroReplies)
+                     .arg(f.wrongEchoReads)
+                     .arg(f.corruptDataEchoes)
+                     .arg(f.failWrites)
+                     .arg(f.dropFrames)
+                     .arg(f.unplugAfterFrames)
+                     .arg(f.cleanFrames)
+                     .arg(f.replyLatencyMs)
+                     .arg(setup.noiseIntervalMs),
+            faults);
     }
 
 private:

@@ -8,6 +8,7 @@
 #include "store/settings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 
 VirtualMouseFixture::VirtualMouseFixture(Plug plug, bool openNow)
@@ -65,4 +66,32 @@ void VirtualMouseFixture::clearFaults()
 QString VirtualMouseFixture::productName()
 {
     return QStringLiteral("Virtual Mouse");
+}
+
+QString VirtualMouseFixture::shimDir()
+{
+    const QString dir = qEnvironmentVariable("MOUSECFG_SHIM_DIR");
+    return QFile::exists(dir + "/libhidapi-hidraw.so.0") ? dir : QString();
+}
+
+QProcessEnvironment VirtualMouseFixture::programEnvironment(WayIn way, const QString& stateFile)
+{
+    QProcessEnvironment env;
+    if (way == WayIn::Seam) {
+        env.insert("MOUSECFG_DEVICE", "virtual");
+    } else {
+        env.insert("MOUSECFG_DEVICE", QString());
+        const QString inherited = qEnvironmentVariable("LD_LIBRARY_PATH");
+        env.insert("LD_LIBRARY_PATH", inherited.isEmpty() ? shimDir() : shimDir() + ":" + inherited);
+        env.insert("MOUSECFG_SHIM_DEVICE", "both");
+    }
+    if (!stateFile.isEmpty())
+        env.insert("MOUSECFG_SIM_STATE", stateFile);
+    return env;
+}
+
+std::unique_ptr<VirtualMouse> VirtualMouseFixture::fromStateFile(const QString& path)
+{
+    auto mouse = std::make_unique<VirtualMouse>();
+    return mouse->loadState(path) ? std::move(mouse) : nullptr;
 }

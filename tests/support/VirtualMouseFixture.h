@@ -3,6 +3,7 @@
 
 #include "sim/VirtualMouse.h"
 
+#include <QProcessEnvironment>
 #include <QString>
 
 #include <memory>
@@ -35,6 +36,17 @@ public:
     void usePumpedControlHandles();
 
     static QString productName();
+
+    // How a program started by a test reaches a virtual mouse of its own (receiver and cable):
+    // through its backend seam (MOUSECFG_DEVICE=virtual), or through its real hidapi backend with
+    // the hidapi stand-in loaded in place of the system's library.
+    enum class WayIn { Seam, Hidapi };
+    // The variables for a program run that way in; stateFile keeps what the mouse holds after it.
+    static QProcessEnvironment programEnvironment(WayIn way, const QString& stateFile = QString());
+    // The folder with the stand-in's libhidapi-hidraw.so.0; empty when it is not built.
+    static QString shimDir();
+    // A mouse holding what a state file says; null when the file cannot be read.
+    static std::unique_ptr<VirtualMouse> fromStateFile(const QString& path);
 
 private:
     std::unique_ptr<TestAppDir> m_ownDir;

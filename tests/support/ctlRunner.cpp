@@ -6,7 +6,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QProcessEnvironment>
 
 namespace {
 QString builtPath()
@@ -22,20 +21,27 @@ QString ctlProgram()
 
 CtlRun runCtl(const TestAppDir& dir, const QStringList& arguments, const QString& device, const QString& fault)
 {
+    QProcessEnvironment env;
+    env.insert("MOUSECFG_DEVICE", device);
+    env.insert("MOUSECFG_SIM_FAULT", fault);
+    return runCtl(dir, arguments, env);
+}
+
+CtlRun runCtl(const TestAppDir& dir, const QStringList& arguments, const QProcessEnvironment& extra, int timeoutMs)
+{
     const QString logPath = dir.file("frames.log");
     QFile::remove(logPath);
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("MOUSECFG_DEVICE", device);
     env.insert("MOUSECFG_APP_DIR", dir.path());
     env.insert("MOUSECFG_FRAME_LOG", logPath);
-    env.insert("MOUSECFG_VIRTUAL_FAULT", fault);
+    env.insert(extra);
     process.setProcessEnvironment(env);
     QElapsedTimer clock;
     clock.start();
     process.start(builtPath(), arguments);
     CtlRun run;
-    if (!process.waitForFinished(60000)) {
+    if (!process.waitForFinished(timeoutMs)) {
         process.kill();
         process.waitForFinished();
         return run;

@@ -1,6 +1,7 @@
 // Runs the mousecfgctl program as a separate process against a test application directory.
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +19,10 @@ QString ctlProgram();
 
 // Runs mousecfgctl with the given arguments against the virtual mouse named by device
 // ("virtual", "virtual-receiver", "virtual-cable") in the application directory dir; fault is
-// passed as MOUSECFG_VIRTUAL_FAULT ("no-reply", ...).
+// passed as MOUSECFG_SIM_FAULT ("noreply", "zero", "latency=20", ...).
 CtlRun runCtl(const TestAppDir& dir, const QStringList& arguments, const QString& device = "virtual",
     const QString& fault = QString());
+// The same with the variables of env added to the test's own environment; a run still going
+// after timeoutMs is killed.
+CtlRun runCtl(
+    const TestAppDir& dir, const QStringList& arguments, const QProcessEnvironment& env, int timeoutMs = 60000);
