@@ -1,7 +1,7 @@
 // The busy window of the apply transaction: a frameless 128 x 128 square with a turning arc.
 #include "app/KroProcessDialog.h"
 
-#include "app/widgets/skinStyle.h"
+#include "widgets/skinStyle.h"
 #include "store/appContext.h"
 
 #include <QPainter>

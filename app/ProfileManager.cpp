@@ -3,8 +3,8 @@
 #include "app/ProfileManager.h"
 
 #include "app/ProfileHost.h"
-#include "app/widgets/KroFileDialog.h"
-#include "app/widgets/KroMessageBox.h"
+#include "widgets/KroFileDialog.h"
+#include "widgets/KroMessageBox.h"
 #include "device/commandSet.h"
 #include "platform/PointerSpeed.h"
 #include "store/MouseConfig.h"

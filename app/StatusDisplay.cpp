@@ -2,7 +2,7 @@
 #include "app/StatusDisplay.h"
 
 #include "store/batteryLevel.h"
-#include "app/widgets/KroProcessbar.h"
+#include "widgets/KroProcessbar.h"
 #include "device/KroGetBatteryThread.h"
 #include "store/appContext.h"
 #include "store/settings.h"

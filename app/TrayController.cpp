@@ -1,8 +1,8 @@
 // Tray icon and tray menu of the main window.
 #include "app/TrayController.h"
 
-#include "app/widgets/KroAction.h"
-#include "app/widgets/KroMenu.h"
+#include "widgets/KroAction.h"
+#include "widgets/KroMenu.h"
 
 #include <QCoreApplication>
 #include <QWidget>

@@ -4,7 +4,7 @@
 
 #include "app/KroProcessDialog.h"
 #include "app/mouseProfile.h"
-#include "app/widgets/KroPushButton.h"
+#include "widgets/KroPushButton.h"
 #include "buttons/KroBtnWindow.h"
 #include "buttons/KroGunsetDialog.h"
 #include "buttons/buttonFunctions.h"

@@ -1,10 +1,10 @@
 // Button assignment panel: label layout, function menus, the entry handler and macro binding.
 #include "buttons/KroBtnWindow.h"
 
-#include "app/widgets/KroAction.h"
-#include "app/widgets/KroMenu.h"
-#include "app/widgets/KroMessageBox.h"
-#include "app/widgets/KroPushButton.h"
+#include "widgets/KroAction.h"
+#include "widgets/KroMenu.h"
+#include "widgets/KroMessageBox.h"
+#include "widgets/KroPushButton.h"
 #include "buttons/KroComboKeyWindow.h"
 #include "buttons/KroFireKeyWindow.h"
 #include "buttons/KroMacroSelect.h"

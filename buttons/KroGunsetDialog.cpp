@@ -1,11 +1,11 @@
 // GUN SET dialog: name, bullet count and per-bullet offsets and delays; builds and writes the macro.
 #include "buttons/KroGunsetDialog.h"
 
-#include "app/widgets/KroAction.h"
-#include "app/widgets/KroMenu.h"
-#include "app/widgets/KroMessageBox.h"
-#include "app/widgets/KroPushButton.h"
-#include "app/widgets/skinStyle.h"
+#include "widgets/KroAction.h"
+#include "widgets/KroMenu.h"
+#include "widgets/KroMessageBox.h"
+#include "widgets/KroPushButton.h"
+#include "widgets/skinStyle.h"
 #include "buttons/dialogRunner.h"
 #include "store/appContext.h"
 

@@ -1,10 +1,10 @@
 // Macro selection: the macro menu of the registry, the three repeat modes and the loop count.
 #include "buttons/KroMacroSelect.h"
 
-#include "app/widgets/KroAction.h"
-#include "app/widgets/KroMenu.h"
-#include "app/widgets/KroPushButton.h"
-#include "app/widgets/skinStyle.h"
+#include "widgets/KroAction.h"
+#include "widgets/KroMenu.h"
+#include "widgets/KroPushButton.h"
+#include "widgets/skinStyle.h"
 #include "store/appContext.h"
 #include "store/macroFiles.h"
 

@@ -1,7 +1,7 @@
 // Common frame of the key, macro selection and gun set dialogs.
 #include "buttons/KroSkinDialog.h"
 
-#include "app/widgets/skinStyle.h"
+#include "widgets/skinStyle.h"
 #include "store/appContext.h"
 
 #include <QIntValidator>

@@ -1,7 +1,7 @@
 // SNIPER dialog: a slider over the sensor's step range with the matching DPI beside it.
 #include "buttons/KroSniperWindow.h"
 
-#include "app/widgets/skinStyle.h"
+#include "widgets/skinStyle.h"
 #include "buttons/keyFunctions.h"
 #include "store/appContext.h"
 #include "store/deviceDescription.h"

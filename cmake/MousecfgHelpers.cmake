@@ -1,9 +1,10 @@
 # Helpers shared by the folder CMakeLists.
 
-# mousecfg_library(<name> [LINK <libs...>]): a static library of every .cpp/.h in the
-# calling folder (not its subfolders), public include path = the source root.
+# mousecfg_library(<name> [PUBLIC <libs...>] [PRIVATE <libs...>]): a static library of every
+# .cpp/.h in the calling folder (not its subfolders), public include path = the source root.
+# PUBLIC names what the folder's headers expose, PRIVATE what only its sources use.
 function(mousecfg_library name)
-    cmake_parse_arguments(ARG "" "" "LINK" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "PUBLIC;PRIVATE" ${ARGN})
     file(GLOB _src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
          ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
     if(NOT _src)
@@ -11,7 +12,7 @@ function(mousecfg_library name)
     endif()
     add_library(${name} STATIC ${_src})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
-    target_link_libraries(${name} PUBLIC ${ARG_LINK})
+    target_link_libraries(${name} PUBLIC ${ARG_PUBLIC} PRIVATE ${ARG_PRIVATE})
 endfunction()
 
 # mousecfg_tests(LINK <libs...>): one QtTest executable and CTest test per .cpp in the

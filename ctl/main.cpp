@@ -3,6 +3,7 @@
 #include "ctl/deviceCommands.h"
 
 #include "device/HidBackend.h"
+#include "sim/backend/VirtualHidBackend.h"
 #include "store/appContext.h"
 #include "store/installLayout.h"
 

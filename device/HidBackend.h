@@ -6,6 +6,7 @@
 #include <QVector>
 #include <QtGlobal>
 
+#include <functional>
 #include <memory>
 
 // One entry of an enumeration: one top-level collection of one device node.
@@ -51,6 +52,10 @@ public:
     virtual int readTimeout(HidHandle* handle, quint8* data, int length, int timeoutMs) = 0;
     virtual bool isVirtual() const { return false; }
     virtual bool filtersReports() const { return false; }
+    // A backend that announces plug and unplug of its own nodes takes the listener and returns
+    // true; hidapi returns false and the udev watcher is used instead.
+    using NodeListener = std::function<void(const QByteArray& path, quint16 vid, quint16 pid, bool arrived)>;
+    virtual bool setNodeListener(NodeListener) { return false; }
 };
 
 // The installed backend; the hidapi backend unless another was installed.
@@ -58,10 +63,6 @@ HidBackend& hidBackend();
 // Installs a backend for the whole process and returns the previous one. Call only while
 // no handle is open.
 std::unique_ptr<HidBackend> setHidBackend(std::unique_ptr<HidBackend> backend);
-// MOUSECFG_DEVICE=virtual (receiver and cable), virtual-receiver or virtual-cable installs the
-// virtual mouse; anything else keeps hidapi. Returns true when a virtual mouse was installed.
-bool installBackendFromEnvironment();
-
 // The calls of the device link, forwarded to the installed backend.
 int hidInit();
 int hidExit();
@@ -77,11 +78,3 @@ int hidReadTimeout(HidHandle* handle, quint8* data, int length, int timeoutMs);
 
 // USB release number (bcdDevice) of the device at path, found by enumeration; 0 when absent.
 quint32 hid_get_release_number(const char* path);
-
-class VirtualMouse;
-// Installs a backend that talks to the given virtual mouse (the mouse is shared with the caller).
-// With nodeFilter the mouse keeps a control handle's reports apart itself, as Windows does per
-// collection; without it control handles go through the same pump thread as with hidapi.
-void installVirtualMouse(std::shared_ptr<VirtualMouse> mouse, bool nodeFilter = true);
-// The virtual mouse behind the installed backend, or null when hidapi is installed.
-std::shared_ptr<VirtualMouse> installedVirtualMouse();

@@ -4,7 +4,6 @@
 #include "device/DeviceEvents.h"
 #include "device/KroGetBatteryThread.h"
 #include "platform/DeviceWatcher.h"
-#include "sim/VirtualMouse.h"
 #include "store/appContext.h"
 #include "store/deviceDescription.h"
 #include "store/iniFile.h"
@@ -443,20 +442,20 @@ void startHotplug(DeviceWatcher& watcher, DeviceEvents& events)
         [target](const QByteArray& node, quint16 vid, quint16 pid, bool arrived) {
             onHidrawChange(node, vid, pid, arrived, *target);
         });
-    if (std::shared_ptr<VirtualMouse> mouse = installedVirtualMouse()) {
-        QPointer<DeviceWatcher> receiver(&watcher);
-        mouse->setNodeListener([receiver](const QByteArray& path, quint16 vid, quint16 pid, bool arrived) {
-            if (!receiver)
-                return;
-            QMetaObject::invokeMethod(
-                receiver.data(),
-                [receiver, path, vid, pid, arrived] {
-                    if (receiver)
-                        receiver->inject(path, vid, pid, arrived);
-                },
-                Qt::QueuedConnection);
-        });
+    QPointer<DeviceWatcher> receiver(&watcher);
+    const bool ownNodes
+        = hidBackend().setNodeListener([receiver](const QByteArray& path, quint16 vid, quint16 pid, bool arrived) {
+              if (!receiver)
+                  return;
+              QMetaObject::invokeMethod(
+                  receiver.data(),
+                  [receiver, path, vid, pid, arrived] {
+                      if (receiver)
+                          receiver->inject(path, vid, pid, arrived);
+                  },
+                  Qt::QueuedConnection);
+          });
+    if (ownNodes)
         return;
-    }
     watcher.start();
 }

@@ -1,7 +1,7 @@
 // Paints the macro event table: key names, button and move names, press/release and delays.
 #include "macros/KroMacroItemDelegate.h"
 
-#include "app/widgets/skinStyle.h"
+#include "widgets/skinStyle.h"
 #include "store/appContext.h"
 #include "store/keyTable.h"
 

@@ -1,8 +1,8 @@
 // Row widget of a move entry in the mouse-action tree: its label and a distance edit.
 #include "macros/KroTreeItem.h"
 
-#include "app/widgets/KroLabel.h"
-#include "app/widgets/skinStyle.h"
+#include "widgets/KroLabel.h"
+#include "widgets/skinStyle.h"
 #include "macros/macroLook.h"
 #include "store/appContext.h"
 

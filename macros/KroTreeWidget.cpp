@@ -1,7 +1,7 @@
 // The mouse-action tree: five buttons (with PRESS DOWN / BOUNCE UP children) and four moves.
 #include "macros/KroTreeWidget.h"
 
-#include "app/widgets/skinStyle.h"
+#include "widgets/skinStyle.h"
 #include "macros/KroTreeItem.h"
 
 #include <QHeaderView>

@@ -1,11 +1,11 @@
 // The macro page: construction, layout, texts, the macro list, and import/export of macro files.
 #include "macros/MacroDialog.h"
 
-#include "app/widgets/KroFileDialog.h"
-#include "app/widgets/KroLabel.h"
-#include "app/widgets/KroMessageBox.h"
-#include "app/widgets/KroPushButton.h"
-#include "app/widgets/skinStyle.h"
+#include "widgets/KroFileDialog.h"
+#include "widgets/KroLabel.h"
+#include "widgets/KroMessageBox.h"
+#include "widgets/KroPushButton.h"
+#include "widgets/skinStyle.h"
 #include "macros/KroMacroItemDelegate.h"
 #include "macros/KroTreeItem.h"
 #include "macros/KroTreeWidget.h"

@@ -1,7 +1,7 @@
 // The macro page's event rows: recording, inserting by hand, reordering and editing one row.
-#include "app/widgets/KroLabel.h"
-#include "app/widgets/KroMessageBox.h"
-#include "app/widgets/KroPushButton.h"
+#include "widgets/KroLabel.h"
+#include "widgets/KroMessageBox.h"
+#include "widgets/KroPushButton.h"
 #include "macros/KroTreeItem.h"
 #include "macros/KroTreeWidget.h"
 #include "macros/MacroDialog.h"

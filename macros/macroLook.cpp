@@ -1,7 +1,7 @@
 // Style sheets and text fitting shared by the macro page's edits, check boxes and table.
 #include "macros/macroLook.h"
 
-#include "app/widgets/skinStyle.h"
+#include "widgets/skinStyle.h"
 #include "store/appContext.h"
 
 #include <QFontInfo>

@@ -1,7 +1,7 @@
 // Colour dialog: every control shows the same colour; a flag stops the updates from echoing.
 #include "panels/KroColorArea.h"
 
-#include "app/widgets/skinStyle.h"
+#include "widgets/skinStyle.h"
 #include "panels/DefaultColorArea.h"
 #include "panels/HColorArea.h"
 #include "panels/PreviewColorArea.h"

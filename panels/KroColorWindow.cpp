@@ -1,7 +1,7 @@
 // Lighting panel: controls per effect, the colour dialog and the sleep settings.
 #include "panels/KroColorWindow.h"
 
-#include "app/widgets/skinStyle.h"
+#include "widgets/skinStyle.h"
 #include "panels/DefaultColorArea.h"
 #include "panels/KroColorArea.h"
 #include "panels/KroSlider.h"

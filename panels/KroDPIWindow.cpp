@@ -1,7 +1,7 @@
 // The DPI page: rows, the active stage and the sleep controls.
 #include "panels/KroDPIWindow.h"
 
-#include "app/widgets/skinStyle.h"
+#include "widgets/skinStyle.h"
 #include "panels/KroSingleDPI.h"
 #include "panels/KroSlider.h"
 #include "panels/SleepControls.h"

@@ -1,7 +1,7 @@
 // Sensor switches, key response, sensor mode and scroll lines of the "Mouse Setting" panel.
 #include "panels/KroPointSpeed.h"
 
-#include "app/widgets/skinStyle.h"
+#include "widgets/skinStyle.h"
 #include "panels/KroSlider.h"
 #include "panels/panelStyle.h"
 #include "platform/DesktopMouseSettings.h"

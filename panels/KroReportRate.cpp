@@ -1,7 +1,7 @@
 // The report-rate menu button and the two lift-off distance buttons.
 #include "panels/KroReportRate.h"
 
-#include "app/widgets/skinStyle.h"
+#include "widgets/skinStyle.h"
 #include "panels/panelStyle.h"
 #include "store/appContext.h"
 #include "store/settings.h"

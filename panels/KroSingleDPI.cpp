@@ -1,8 +1,8 @@
 // One DPI stage row and its labels in dots per inch.
 #include "panels/KroSingleDPI.h"
 
-#include "app/widgets/KroLabel.h"
-#include "app/widgets/skinStyle.h"
+#include "widgets/KroLabel.h"
+#include "widgets/skinStyle.h"
 #include "panels/KroTwoBarSlider.h"
 #include "panels/dpiRanges.h"
 #include "panels/panelStyle.h"

@@ -1,7 +1,7 @@
 // Three sliders over one groove: X, Y and the linked one; only the ones of the mode are shown.
 #include "panels/KroTwoBarSlider.h"
 
-#include "app/widgets/skinStyle.h"
+#include "widgets/skinStyle.h"
 #include "panels/panelStyle.h"
 
 #include <QSignalBlocker>

@@ -1,7 +1,7 @@
 // Scaled geometry, fonts and style sheets of the settings panels.
 #include "panels/panelStyle.h"
 
-#include "app/widgets/skinStyle.h"
+#include "widgets/skinStyle.h"
 #include "store/appContext.h"
 #include "store/language.h"
 

@@ -1,6 +1,7 @@
 // Entry point: one instance per product, the virtual mouse when asked for, then the main window.
 #include "app/MousecfgWidget.h"
 #include "device/HidBackend.h"
+#include "sim/backend/VirtualHidBackend.h"
 #include "platform/SingleInstance.h"
 #include "store/appContext.h"
 #include "store/deviceDescription.h"

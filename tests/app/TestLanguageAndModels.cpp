@@ -1,9 +1,9 @@
 // Tests of the main window's language menu, its device menu and the firmware-update prompts,
 // driven with the virtual mouse.
 #include "app/MousecfgWidget.h"
-#include "app/widgets/KroMenu.h"
-#include "app/widgets/KroMessageBox.h"
-#include "app/widgets/KroPushButton.h"
+#include "widgets/KroMenu.h"
+#include "widgets/KroMessageBox.h"
+#include "widgets/KroPushButton.h"
 #include "device/hidDevices.h"
 #include "platform/Notice.h"
 #include "store/MouseConfig.h"

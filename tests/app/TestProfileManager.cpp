@@ -1,8 +1,8 @@
 // Tests of the profile operations: library names, refusals, files touched, apply messages.
 #include "app/ProfileHost.h"
 #include "app/ProfileManager.h"
-#include "app/widgets/KroFileDialog.h"
-#include "app/widgets/KroMessageBox.h"
+#include "widgets/KroFileDialog.h"
+#include "widgets/KroMessageBox.h"
 #include "store/MouseConfig.h"
 #include "store/profileFiles.h"
 #include "store/settings.h"

@@ -1,7 +1,7 @@
 // The button assignment panel: menus, labels, left-click guard, macro binding and key dialogs.
-#include "app/widgets/KroMenu.h"
-#include "app/widgets/KroMessageBox.h"
-#include "app/widgets/KroPushButton.h"
+#include "widgets/KroMenu.h"
+#include "widgets/KroMessageBox.h"
+#include "widgets/KroPushButton.h"
 #include "buttons/KroBtnWindow.h"
 #include "buttons/KroComboKeyWindow.h"
 #include "buttons/KroFireKeyWindow.h"

@@ -1,6 +1,6 @@
 // The key, macro selection and gun set dialogs on their own: capture rules, refusals, files.
-#include "app/widgets/KroMenu.h"
-#include "app/widgets/KroMessageBox.h"
+#include "widgets/KroMenu.h"
+#include "widgets/KroMessageBox.h"
 #include "buttons/KroComboKeyWindow.h"
 #include "buttons/KroFireKeyWindow.h"
 #include "buttons/KroGunsetDialog.h"

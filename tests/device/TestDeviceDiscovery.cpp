@@ -3,6 +3,7 @@
 #include "support/VirtualMouseFixture.h"
 
 #include "device/HidBackend.h"
+#include "sim/backend/VirtualHidBackend.h"
 #include "device/hidDevices.h"
 #include "platform/DeviceWatcher.h"
 #include "store/appContext.h"

@@ -1,8 +1,8 @@
 // Button functions chosen through the customize page reach the virtual mouse's button slots:
 // a macro with its packed events, a combo key and a fire key.
 #include "app/MousecfgWidget.h"
-#include "app/widgets/KroMenu.h"
-#include "app/widgets/KroPushButton.h"
+#include "widgets/KroMenu.h"
+#include "widgets/KroPushButton.h"
 #include "buttons/KroBtnWindow.h"
 #include "buttons/KroComboKeyWindow.h"
 #include "buttons/KroFireKeyWindow.h"

@@ -1,8 +1,8 @@
 // Renaming or deleting a macro on the macro page carries the buttons bound to it along: a renamed
 // macro is still sent whole, a deleted one gives its buttons back their factory function.
 #include "app/MousecfgWidget.h"
-#include "app/widgets/KroMessageBox.h"
-#include "app/widgets/KroPushButton.h"
+#include "widgets/KroMessageBox.h"
+#include "widgets/KroPushButton.h"
 #include "buttons/KroBtnWindow.h"
 #include "macros/MacroDialog.h"
 #include "store/MouseConfig.h"

@@ -2,8 +2,8 @@
 // follows the mouse's profile, edits made on another slot reach the mouse, both pages show the sleep
 // settings the mouse gets, and LOAD1 takes a configuration file whole.
 #include "app/MousecfgWidget.h"
-#include "app/widgets/KroFileDialog.h"
-#include "app/widgets/KroPushButton.h"
+#include "widgets/KroFileDialog.h"
+#include "widgets/KroPushButton.h"
 #include "buttons/KroBtnWindow.h"
 #include "buttons/buttonFunctions.h"
 #include "panels/KroColorWindow.h"

@@ -2,7 +2,7 @@
 // English and in Simplified Chinese. They go to MOUSECFG_SHOT_DIR when set (the documentation's
 // folder), else to the temporary folder.
 #include "app/MousecfgWidget.h"
-#include "app/widgets/KroMenu.h"
+#include "widgets/KroMenu.h"
 #include "store/appContext.h"
 
 #include "e2eFixture.h"

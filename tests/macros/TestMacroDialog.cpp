@@ -1,8 +1,8 @@
 // Macro page: list management, recording from the keyboard, hand insertion, row editing, import/export.
-#include "app/widgets/KroFileDialog.h"
-#include "app/widgets/KroLabel.h"
-#include "app/widgets/KroMessageBox.h"
-#include "app/widgets/KroPushButton.h"
+#include "widgets/KroFileDialog.h"
+#include "widgets/KroLabel.h"
+#include "widgets/KroMessageBox.h"
+#include "widgets/KroPushButton.h"
 #include "macros/KroTreeItem.h"
 #include "macros/KroTreeWidget.h"
 #include "macros/MacroDialog.h"

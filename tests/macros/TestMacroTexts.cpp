@@ -1,6 +1,6 @@
 // Macro page in English, German and French at display factors 1.0 and 1.5: captions fit their widgets.
-#include "app/widgets/KroPushButton.h"
-#include "app/widgets/skinStyle.h"
+#include "widgets/KroPushButton.h"
+#include "widgets/skinStyle.h"
 #include "macros/KroTreeItem.h"
 #include "macros/MacroDialog.h"
 #include "store/appContext.h"

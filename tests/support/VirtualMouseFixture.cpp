@@ -3,6 +3,7 @@
 
 #include "TestAppDir.h"
 #include "device/HidBackend.h"
+#include "sim/backend/VirtualHidBackend.h"
 #include "device/hidDevices.h"
 #include "store/appContext.h"
 #include "store/settings.h"

@@ -2,8 +2,8 @@
 #include "e2eFixture.h"
 
 #include "app/MousecfgWidget.h"
-#include "app/widgets/KroMessageBox.h"
-#include "app/widgets/KroPushButton.h"
+#include "widgets/KroMessageBox.h"
+#include "widgets/KroPushButton.h"
 #include "platform/Notice.h"
 #include "store/appContext.h"
 #include "store/deviceDescription.h"

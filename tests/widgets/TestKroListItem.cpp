@@ -1,9 +1,9 @@
 // Delay rows: editing bounds and units, label texts, the focus-out/return double call; label and
 // progress bar text drawing.
-#include "app/widgets/KroLabel.h"
-#include "app/widgets/KroLineEdit.h"
-#include "app/widgets/KroListItem.h"
-#include "app/widgets/KroProcessbar.h"
+#include "widgets/KroLabel.h"
+#include "widgets/KroLineEdit.h"
+#include "widgets/KroListItem.h"
+#include "widgets/KroProcessbar.h"
 #include "store/appContext.h"
 #include "support/TestAppDir.h"
 

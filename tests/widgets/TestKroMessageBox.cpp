@@ -1,8 +1,8 @@
 // Message box: kinds and their buttons, sizes at several scale factors, the test answer hooks,
 // the device watch that closes the receiver warning.
-#include "app/widgets/KroFileDialog.h"
-#include "app/widgets/KroLabel.h"
-#include "app/widgets/KroMessageBox.h"
+#include "widgets/KroFileDialog.h"
+#include "widgets/KroLabel.h"
+#include "widgets/KroMessageBox.h"
 #include "store/appContext.h"
 #include "support/TestAppDir.h"
 

@@ -1,5 +1,5 @@
 // Image button: state pictures, toggling, sticky and disabled drawing, hover and press signals.
-#include "app/widgets/KroPushButton.h"
+#include "widgets/KroPushButton.h"
 #include "store/appContext.h"
 #include "support/TestAppDir.h"
 

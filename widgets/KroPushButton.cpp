@@ -1,7 +1,7 @@
 // The skin image button: state pictures, toggling, sticky and disabled drawing, hover signals.
-#include "app/widgets/KroPushButton.h"
+#include "widgets/KroPushButton.h"
 
-#include "app/widgets/skinStyle.h"
+#include "widgets/skinStyle.h"
 #include "store/appContext.h"
 
 #include <QBitmap>

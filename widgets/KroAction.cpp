@@ -1,7 +1,7 @@
 // Menu action in the language font.
-#include "app/widgets/KroAction.h"
+#include "widgets/KroAction.h"
 
-#include "app/widgets/skinStyle.h"
+#include "widgets/skinStyle.h"
 
 KroAction::KroAction(QObject* parent)
     : QAction(parent)

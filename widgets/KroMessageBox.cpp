@@ -1,8 +1,8 @@
 // The skinned message box and its test answer queue.
-#include "app/widgets/KroMessageBox.h"
+#include "widgets/KroMessageBox.h"
 
-#include "app/widgets/KroLabel.h"
-#include "app/widgets/skinStyle.h"
+#include "widgets/KroLabel.h"
+#include "widgets/skinStyle.h"
 #include "store/appContext.h"
 
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 // The skin label: language font, optional dark fill, wrapped or aligned text.
-#include "app/widgets/KroLabel.h"
+#include "widgets/KroLabel.h"
 
-#include "app/widgets/skinStyle.h"
+#include "widgets/skinStyle.h"
 
 #include <QMouseEvent>
 #include <QPainter>

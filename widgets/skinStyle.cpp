@@ -1,5 +1,5 @@
 // Skin paths, accent colour, menu style sheet and language font shared by the skin widgets.
-#include "app/widgets/skinStyle.h"
+#include "widgets/skinStyle.h"
 
 #include "store/appContext.h"
 #include "store/language.h"

@@ -1,8 +1,8 @@
 // Event list row with an inline delay editor.
-#include "app/widgets/KroListItem.h"
+#include "widgets/KroListItem.h"
 
-#include "app/widgets/KroLabel.h"
-#include "app/widgets/KroLineEdit.h"
+#include "widgets/KroLabel.h"
+#include "widgets/KroLineEdit.h"
 #include "store/appContext.h"
 
 #include <QDebug>

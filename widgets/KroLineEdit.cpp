@@ -1,5 +1,5 @@
 // Line edit with a focus-out signal.
-#include "app/widgets/KroLineEdit.h"
+#include "widgets/KroLineEdit.h"
 
 KroLineEdit::KroLineEdit(QWidget* parent)
     : QLineEdit(parent)

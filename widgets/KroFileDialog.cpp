@@ -1,5 +1,5 @@
 // File dialogs behind a queue of test answers.
-#include "app/widgets/KroFileDialog.h"
+#include "widgets/KroFileDialog.h"
 
 #include <QFileDialog>
 #include <QQueue>

@@ -1,7 +1,7 @@
 // Progress bar with painted text.
-#include "app/widgets/KroProcessbar.h"
+#include "widgets/KroProcessbar.h"
 
-#include "app/widgets/skinStyle.h"
+#include "widgets/skinStyle.h"
 
 #include <QStyleOptionProgressBar>
 #include <QStylePainter>

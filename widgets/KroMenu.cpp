@@ -1,8 +1,8 @@
 // Skinned context menu.
-#include "app/widgets/KroMenu.h"
+#include "widgets/KroMenu.h"
 
-#include "app/widgets/KroAction.h"
-#include "app/widgets/skinStyle.h"
+#include "widgets/KroAction.h"
+#include "widgets/skinStyle.h"
 
 KroMenu::KroMenu(QWidget* parent)
     : QMenu(parent)
