@@ -5,6 +5,7 @@
 #include "app/ProfileManager.h"
 #include "app/StatusDisplay.h"
 #include "app/TrayController.h"
+#include "app/fileProblemNotice.h"
 #include "app/widgets/KroLabel.h"
 #include "app/widgets/KroLineEdit.h"
 #include "app/widgets/KroMenu.h"
@@ -98,6 +99,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     startBatteryThread();
 
     loadAll(sentConfig);
+    showFileProblemsLater(this);
     currentConfig = sentConfig;
     currentConfig.current().mousespeed = quint8(PointerSpeed::get());
     m_profiles->rebuildSavedProfileMenu();

@@ -3,6 +3,7 @@
 
 #include "store/configKeys.h"
 #include "store/deviceDescription.h"
+#include "store/iniFile.h"
 #include "store/safeNames.h"
 #include "store/settings.h"
 
@@ -10,6 +11,8 @@
 
 namespace {
 const QString PROFILE_GROUP = QStringLiteral("PROFILE");
+// Every profile file of ours holds its button block; a file without it is not a profile.
+const QString PROFILE_REQUIRED_KEY = QStringLiteral("BUTTON_INFO_0_Fun");
 
 QString configProfileGroup(int i)
 {
@@ -40,6 +43,16 @@ QString defaultProfilePath()
     return workingProfilePath(QStringLiteral("DefaultProfile"));
 }
 
+QString storedProfileName(const QString& name, int slot)
+{
+    return isSafeFileName(name) ? name : QStringLiteral("Profile %1").arg(slot + 1);
+}
+
+IniState profileFileState(const QString& path)
+{
+    return iniState(path, PROFILE_GROUP + QLatin1Char('/') + PROFILE_REQUIRED_KEY);
+}
+
 QString libraryProfileDir()
 {
     const QString productDir = safeChildPath(configDir(), currentProductName());
@@ -63,17 +76,19 @@ int writeProfile(const ProfileData& profile, const QString& path)
 
 int readProfile(ProfileData& profile, const QString& path)
 {
-    ProfileData p;
-    int result = -1;
-    if (iniReadable(path)) {
-        QSettings s(path, QSettings::IniFormat);
-        s.beginGroup(PROFILE_GROUP);
-        IniReader reader { s };
-        visitProfileKeys(p, reader);
-        result = 0;
+    const IniState state = profileFileState(path);
+    if (state != IniState::Usable) {
+        // Never a record of zeros: that is a mouse without a left click.
+        makeDefaultProfile(profile);
+        return state == IniState::Missing ? -1 : -2;
     }
+    ProfileData p;
+    QSettings s(path, QSettings::IniFormat);
+    s.beginGroup(PROFILE_GROUP);
+    IniReader reader { s };
+    visitProfileKeys(p, reader);
     profile = p;
-    return result;
+    return 0;
 }
 
 int saveProfileFile(const ProfileData& profile, const QString& name)
@@ -88,7 +103,11 @@ int loadProfileFile(ProfileData& profile, const QString& name)
 
 int setProfileDpi(const QString& name, int dpi)
 {
-    return writeIni(workingProfilePath(name), [dpi](QSettings& s) { s.setValue(QStringLiteral("PROFILE/dpi"), dpi); });
+    const QString path = workingProfilePath(name);
+    // Only a whole profile file is changed: a file holding the stage alone would load without buttons.
+    if (profileFileState(path) != IniState::Usable)
+        return -1;
+    return writeIni(path, [dpi](QSettings& s) { s.setValue(QStringLiteral("PROFILE/dpi"), dpi); });
 }
 
 int writeDefaultProfileFile()
@@ -124,9 +143,7 @@ int exportConfig(const MouseConfig& config, const QString& path)
 {
     const MouseConfig copy = config;
     const QString product = currentProductName();
-    return writeIni(path, [&copy, &product](QSettings& s) {
-        // An export replaces whatever the chosen file held.
-        s.clear();
+    return replaceIni(path, [&copy, &product](QSettings& s) {
         s.setValue(QStringLiteral("MouseName/Name"), product);
         IniWriter writer { s };
         s.beginGroup(QStringLiteral("Config"));
@@ -145,12 +162,11 @@ int exportConfig(const MouseConfig& config, const QString& path)
 
 int importConfig(MouseConfig& config, const QString& path)
 {
-    if (!iniReadable(path))
+    if (iniState(path) != IniState::Usable)
         return -1;
     QSettings s(path, QSettings::IniFormat);
-    const QStringList groups = s.childGroups();
     for (int i = 0; i < PROFILE_COUNT; ++i) {
-        if (!groups.contains(configProfileGroup(i)))
+        if (!s.contains(configProfileGroup(i) + QLatin1Char('/') + PROFILE_REQUIRED_KEY))
             return -1;
     }
     MouseConfig result = config;
@@ -177,6 +193,20 @@ int importConfig(MouseConfig& config, const QString& path)
     }
     config = result;
     return 0;
+}
+
+int exportProfileFile(const ProfileData& profile, const QString& source, const QString& product, const QString& path)
+{
+    ProfileData p = profile;
+    if (profileFileState(source) == IniState::Usable)
+        readProfile(p, source);
+    return replaceIni(path, [&p, &product](QSettings& s) {
+        s.setValue(QStringLiteral("MouseName/Name"), product);
+        s.beginGroup(PROFILE_GROUP);
+        IniWriter writer { s };
+        visitProfileKeys(p, writer);
+        s.endGroup();
+    });
 }
 
 int writeProductTag(const QString& name, const QString& path)
