@@ -94,7 +94,9 @@ int IniEdit::commit()
     if (m_mode == Replace)
         return m_result = commitReplace();
     m_settings->sync();
-    const bool ok = m_settings->status() == QSettings::NoError;
+    // FormatError concerns the read part only (a file that changed since it was checked): QSettings
+    // still wrote what it could read of it with our keys.
+    const bool ok = m_settings->status() != QSettings::AccessError;
     m_settings.reset();
     if (!ok)
         recordFileProblem(FileProblemKind::WriteFailed, m_path);
@@ -104,7 +106,7 @@ int IniEdit::commit()
 int IniEdit::commitReplace()
 {
     m_settings->sync();
-    bool ok = m_settings->status() == QSettings::NoError;
+    bool ok = m_settings->status() != QSettings::AccessError;
     m_settings.reset();
     QFile scratch(m_scratch.fileName());
     const QByteArray text = ok && scratch.open(QIODevice::ReadOnly) ? scratch.readAll() : QByteArray();

@@ -26,6 +26,18 @@ QString resolveExisting(const QString& path)
     const QString canonical = QFileInfo(existing).canonicalFilePath();
     return QDir::cleanPath((canonical.isEmpty() ? existing : canonical) + rest);
 }
+
+// A section line without its closing bracket: QSettings reads such a file only in part (and, as it
+// caches what it parsed, reports that only the first time it reads it).
+bool hasBrokenSection(const QByteArray& text)
+{
+    for (const QByteArray& line : text.split('\n')) {
+        const QByteArray trimmed = line.trimmed();
+        if (trimmed.startsWith('[') && !trimmed.contains(']'))
+            return true;
+    }
+    return false;
+}
 } // namespace
 
 bool iniReadable(const QString& path)
@@ -48,10 +60,9 @@ IniState iniState(const QString& path, const QString& requiredKey)
         return IniState::Unusable;
     const QByteArray text = file.read(MAX_INI_BYTES + 1);
     // A NUL byte never occurs in a text file: this is a binary file, whatever QSettings makes of it.
-    if (text.size() > MAX_INI_BYTES || text.contains('\0'))
+    if (text.size() > MAX_INI_BYTES || text.contains('\0') || hasBrokenSection(text))
         return IniState::Unusable;
-    const QSettings s(path, QSettings::IniFormat);
-    if (s.status() != QSettings::NoError || (!requiredKey.isEmpty() && !s.contains(requiredKey)))
+    if (!requiredKey.isEmpty() && !QSettings(path, QSettings::IniFormat).contains(requiredKey))
         return IniState::Unusable;
     return IniState::Usable;
 }

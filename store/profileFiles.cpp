@@ -7,7 +7,12 @@
 #include "store/safeNames.h"
 #include "store/settings.h"
 
+#include <QDateTime>
+#include <QFileInfo>
+#include <QHash>
 #include <QSettings>
+
+#include <mutex>
 
 namespace {
 const QString PROFILE_GROUP = QStringLiteral("PROFILE");
@@ -27,6 +32,41 @@ QString importedName(const QString& listed, const QString& inProfile, int index)
     if (isSafeFileName(inProfile))
         return inProfile;
     return QStringLiteral("Profile %1").arg(index + 1);
+}
+
+// Profile files as last read or written here, with the file's size and time then. Writing a profile
+// that a file already holds unchanged is skipped: saveAll writes five files, twice per apply.
+struct KnownFile {
+    ProfileData profile;
+    qint64 size = -1;
+    QDateTime modified;
+};
+std::mutex g_knownMutex;
+QHash<QString, KnownFile> g_known;
+
+bool holdsAlready(const QString& path, const ProfileData& profile)
+{
+    const QFileInfo info(path);
+    std::lock_guard<std::mutex> lock(g_knownMutex);
+    const auto it = g_known.constFind(path);
+    return it != g_known.constEnd() && info.isFile() && it->size == info.size() && it->modified == info.lastModified()
+        && it->profile == profile;
+}
+
+// Takes the file's size and time now: before reading it, or after writing it.
+KnownFile stamp(const QString& path, const ProfileData& profile)
+{
+    const QFileInfo info(path);
+    return { profile, info.isFile() ? info.size() : -1, info.lastModified() };
+}
+
+void remember(const QString& path, const KnownFile& known)
+{
+    std::lock_guard<std::mutex> lock(g_knownMutex);
+    if (known.size >= 0)
+        g_known.insert(path, known);
+    else
+        g_known.remove(path);
 }
 } // namespace
 
@@ -66,12 +106,16 @@ QString libraryProfilePath(const QString& name)
 
 int writeProfile(const ProfileData& profile, const QString& path)
 {
-    return writeIni(path, [&profile](QSettings& s) {
+    if (!path.isEmpty() && holdsAlready(path, profile))
+        return 0;
+    const int result = writeIni(path, [&profile](QSettings& s) {
         s.beginGroup(PROFILE_GROUP);
         IniWriter writer { s };
         visitProfileKeys(profile, writer);
         s.endGroup();
     });
+    remember(path, result == 0 ? stamp(path, profile) : KnownFile());
+    return result;
 }
 
 int readProfile(ProfileData& profile, const QString& path)
@@ -82,11 +126,16 @@ int readProfile(ProfileData& profile, const QString& path)
         makeDefaultProfile(profile);
         return state == IniState::Missing ? -1 : -2;
     }
+    KnownFile known = stamp(path, ProfileData());
     ProfileData p;
-    QSettings s(path, QSettings::IniFormat);
-    s.beginGroup(PROFILE_GROUP);
-    IniReader reader { s };
-    visitProfileKeys(p, reader);
+    {
+        QSettings s(path, QSettings::IniFormat);
+        s.beginGroup(PROFILE_GROUP);
+        IniReader reader { s };
+        visitProfileKeys(p, reader);
+    }
+    known.profile = p;
+    remember(path, known);
     profile = p;
     return 0;
 }
