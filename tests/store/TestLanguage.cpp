@@ -109,6 +109,24 @@ private slots:
         QCOMPARE(languageFontFor(0, 1.0, 20, 2).pixelSize(), 18);
     }
 
+    void hostileFontSizeKeepsTheDefaultSize_data()
+    {
+        QTest::addColumn<QByteArray>("size");
+        QTest::newRow("huge") << QByteArray("100000000");
+        QTest::newRow("beyond int") << QByteArray("4294967295");
+        QTest::newRow("negative") << QByteArray("-5");
+        QTest::newRow("text") << QByteArray("1e9");
+    }
+    void hostileFontSizeKeepsTheDefaultSize()
+    {
+        QFETCH(QByteArray, size);
+        TestAppDir dir;
+        dir.write("Configs/Config.ini", "[FONT_LIST]\nLANGNUM=1\nFONT_SIZE_0=" + size + "\n");
+        const QFont font = languageFontFor(0, 5.0);
+        QCOMPARE(font.pixelSize(), QFont().pixelSize());
+        QCOMPARE(font.pointSizeF(), QFont().pointSizeF());
+    }
+
     void missingFamilyAndSizeKeepDefaults()
     {
         TestAppDir dir;
