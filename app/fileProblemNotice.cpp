@@ -9,9 +9,9 @@
 
 void showFileProblems(QWidget* parent)
 {
-    const QStringList lines = takeFileProblemTexts();
-    if (!lines.isEmpty())
-        KroMessageBox::warn(parent, lines.join(QLatin1Char('\n')));
+    const QString summary = fileProblemSummary(takeFileProblems());
+    if (!summary.isEmpty())
+        KroMessageBox::warn(parent, summary);
 }
 
 void showFileProblemsLater(QWidget* parent)

@@ -1,6 +1,8 @@
 // The pending file problems and their texts.
 #include "store/fileProblems.h"
 
+#include "store/iniFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -55,6 +57,48 @@ QString fileProblemText(const FileProblem& problem)
         return tr("Profile %1 was loaded with the factory settings.").arg(problem.detail);
     }
     return path;
+}
+
+QString fileProblemSummary(const QVector<FileProblem>& problems)
+{
+    static const struct {
+        FileProblemKind kind;
+        const char* text;
+    } lines[] = {
+        { FileProblemKind::MovedAside,
+            QT_TRANSLATE_NOOP("FileProblems", "Could not be read (kept as <name>.unreadable-<date>): %1") },
+        { FileProblemKind::Missing, QT_TRANSLATE_NOOP("FileProblems", "Missing: %1") },
+        { FileProblemKind::UnsafeName,
+            QT_TRANSLATE_NOOP("FileProblems", "Profile names that cannot be file names: %1") },
+        { FileProblemKind::FactoryLoaded,
+            QT_TRANSLATE_NOOP("FileProblems", "Profiles loaded with the factory settings: %1") },
+        { FileProblemKind::WriteFailed, QT_TRANSLATE_NOOP("FileProblems", "Could not be written: %1") },
+        { FileProblemKind::LinkReplaced,
+            QT_TRANSLATE_NOOP("FileProblems", "Links out of the settings folder, replaced by files: %1") },
+        { FileProblemKind::LinkRefused,
+            QT_TRANSLATE_NOOP("FileProblems", "Not written, behind a link out of the settings folder: %1") },
+    };
+    const QString folder = stateFolder() + QLatin1Char('/');
+    QStringList summary;
+    for (const auto& line : lines) {
+        QStringList names;
+        for (const FileProblem& p : problems) {
+            if (p.kind != line.kind)
+                continue;
+            if (p.kind == FileProblemKind::FactoryLoaded)
+                names << p.detail;
+            else if (p.kind == FileProblemKind::UnsafeName)
+                names << QLatin1Char('"') + p.detail + QLatin1Char('"');
+            else
+                names << QDir::toNativeSeparators(p.path.startsWith(folder) ? p.path.mid(folder.size()) : p.path);
+        }
+        names.removeDuplicates();
+        if (!names.isEmpty())
+            summary << tr(line.text).arg(names.join(QStringLiteral(", ")));
+    }
+    if (!summary.isEmpty())
+        summary << tr("Settings folder: %1").arg(QDir::toNativeSeparators(stateFolder()));
+    return summary.join(QLatin1Char('\n'));
 }
 
 QStringList takeFileProblemTexts(bool* writeFailed)

@@ -31,5 +31,7 @@ QVector<FileProblem> takeFileProblems();
 
 // One line for the user.
 QString fileProblemText(const FileProblem& problem);
+// The problems in a few lines, one per kind, names relative to the settings folder: for a box.
+QString fileProblemSummary(const QVector<FileProblem>& problems);
 // Takes the problems as lines for the user; writeFailed tells whether a write failed among them.
 QStringList takeFileProblemTexts(bool* writeFailed = nullptr);
