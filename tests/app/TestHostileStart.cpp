@@ -1,10 +1,13 @@
 // Start-up of the main window on an installation with files it cannot use: told once in a box,
 // never stuck, whatever numbers the files hold.
 #include "app/MousecfgWidget.h"
+#include "app/widgets/KroFileDialog.h"
 #include "app/widgets/KroMessageBox.h"
+#include "app/widgets/KroPushButton.h"
 #include "platform/Notice.h"
 #include "store/appContext.h"
 
+#include "FileSizeLimit.h"
 #include "TestAppDir.h"
 #include "VirtualMouseFixture.h"
 #include "e2eFixture.h"
@@ -53,6 +56,39 @@ private slots:
                 + m_dir->file("Configs"));
         QTest::qWait(300);
         QCOMPARE(KroMessageBox::history().size(), 1);
+    }
+
+    void failedSaveIsToldAndKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("SAVE") << "saveButton"
+                              << "mine.conf";
+        QTest::newRow("profile export") << "exportButton"
+                                        << "mine.prof";
+    }
+
+    void failedSaveIsToldAndKeepsTheOldFile()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, file);
+        MousecfgWidget window;
+        QTest::qWait(50);
+        KroMessageBox::clearTestHooks();
+        KroMessageBox::setDefaultAnswer(QDialog::Accepted);
+        const QString path = m_dir->file(file);
+        m_dir->write(file, "old");
+        {
+            FileSizeLimit full(64 * 1024); // a full disk: the new file cannot be written
+            KroFileDialog::answerNext(path);
+            window.findChild<KroPushButton*>(button)->click();
+        }
+        QCOMPARE(KroMessageBox::history().size(), 1);
+        QVERIFY2(KroMessageBox::history().first().message.startsWith("Could not be written: " + path),
+            qPrintable(KroMessageBox::history().first().message));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("old"));
     }
 
     void hostileNumbersDoNotHoldUpTheStart()
