@@ -53,12 +53,12 @@ void TestAppDir::plant(const QString& relative, Hostile kind) const
     QFile::remove(target);
     QDir().mkpath(QFileInfo(target).path());
     switch (kind) {
-    case Binary:
-        write(relative,
-            QByteArray("\x7f"
-                       "ELF\x02\x01\x01\0\0\0\x03\0>\0\x01\0\0\0",
-                20));
+    case Binary: {
+        static const char elf[] = "\x7f"
+                                  "ELF\x02\x01\x01\0\0\0\x03\0>\0\x01\0\0\0";
+        write(relative, QByteArray(elf, sizeof elf - 1));
         break;
+    }
     case Oversized: {
         write(relative, "[PROFILE]\nBUTTON_INFO_0_Fun=1\n[Config]\nProfile1=Profile 1\n");
         QFile f(target);
