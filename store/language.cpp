@@ -5,6 +5,7 @@
 #include "store/iniFile.h"
 #include "store/safeNames.h"
 
+#include <QFileInfo>
 #include <QSettings>
 
 #include <memory>
@@ -81,8 +82,11 @@ QString translationFile(const LanguageList& list, int index)
 {
     if (index < 0 || index >= MAX_LANGUAGES)
         return QString();
-    // The name comes from the settings file: one that would leave the lang folder loads nothing.
-    return safeChildPath(appDir() + QStringLiteral("/lang"), list.files[index], QStringLiteral(".qm"));
+    // The name comes from the settings file: one that would leave the lang folder loads nothing, and
+    // neither does a FIFO or a folder of that name, which a load would wait on.
+    const QString path = safeChildPath(appDir() + QStringLiteral("/lang"), list.files[index], QStringLiteral(".qm"));
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() ? QString() : path;
 }
 
 QFont languageFontFor(int index, double scale, int pixelSizeOverride, int decrement)

@@ -22,7 +22,8 @@ int setLanguageId(int id);
 void readLanguageList(LanguageList& list);
 LanguageList readLanguageList();
 
-// appDir() + "/lang/" + stem + ".qm" of language `index`; empty when the index has no stem.
+// appDir() + "/lang/" + stem + ".qm" of language `index`; empty when the index has no usable stem
+// or something other than a file stands there.
 QString translationFile(const LanguageList& list, int index);
 
 // Font of the current language (languageIndex()): family FONT_LIST/FONT_%d, pixel size

@@ -87,6 +87,9 @@ private slots:
         const LanguageList list = readLanguageList();
         for (int i = 0; i < 4; ++i)
             QVERIFY2(translationFile(list, i).isEmpty(), qPrintable(list.files[i]));
+        dir.write("Configs/Config.ini", "[FONT_LIST]\nLANGNUM=1\nLangFile_0=mousecfg_en\n");
+        dir.plant("lang/mousecfg_en.qm", TestAppDir::Fifo); // a load would wait on it
+        QVERIFY(translationFile(readLanguageList(), 0).isEmpty());
     }
 
     void missingFileGivesEmptyList()
