@@ -68,6 +68,24 @@ void loadWorkingProfile(ProfileData& profile, const QString& name, int slot, boo
     profile.ProfileName = name;
 }
 
+// The files the settings file names are written before it names them, so a crash or a full disk in
+// between never leaves it naming a file that is not there. names: the five names as stored.
+bool saveNamedProfiles(const MouseConfig& config, QStringList& names)
+{
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        names << storedProfileName(config.profileNames[i], i);
+        if (saveProfileFile(config.profiles[i], names.last()) != 0)
+            return false;
+    }
+    return true;
+}
+
+void writeProfileNames(QSettings& s, const QStringList& names)
+{
+    for (int i = 0; i < names.size(); ++i)
+        s.setValue(QStringLiteral("Profile%1").arg(i + 1), names[i]);
+}
+
 int writeList(const QString& countKey, const QString& prefix, const QStringList& names)
 {
     return writeIni(productConfigPath(), [&](QSettings& s) {
@@ -139,32 +157,28 @@ void loadAll(MouseConfig& config)
 
 int saveAll(const MouseConfig& config)
 {
-    // The files the settings file names are written first and the settings file last, so a crash
-    // or a full disk in between never leaves it naming a file that is not there.
-    QString names[PROFILE_COUNT];
-    for (int i = 0; i < PROFILE_COUNT; ++i) {
-        names[i] = storedProfileName(config.profileNames[i], i);
-        if (saveProfileFile(config.profiles[i], names[i]) != 0)
-            return STORE_WRITE_FAILED;
-    }
+    QStringList names;
+    if (!saveNamedProfiles(config, names))
+        return STORE_WRITE_FAILED;
     const int written = writeIni(configIniPath(), [&config, &names](QSettings& s) {
         s.beginGroup(QStringLiteral("Config"));
         IniWriter writer { s };
         visitSensorKeys(config, writer);
-        for (int i = 0; i < PROFILE_COUNT; ++i)
-            s.setValue(QStringLiteral("Profile%1").arg(i + 1), names[i]);
+        writeProfileNames(s, names);
     });
     return written == 0 ? 0 : STORE_WRITE_FAILED;
 }
 
 int saveProfileNames(const MouseConfig& config)
 {
-    return writeIni(configIniPath(), [&config](QSettings& s) {
+    QStringList names;
+    if (!saveNamedProfiles(config, names))
+        return -1;
+    return writeIni(configIniPath(), [&config, &names](QSettings& s) {
         s.beginGroup(QStringLiteral("Config"));
         s.setValue(QStringLiteral("ProfileID"), uint(config.ProfileID));
         s.setValue(QStringLiteral("Count"), uint(config.Count));
-        for (int i = 0; i < PROFILE_COUNT; ++i)
-            s.setValue(QStringLiteral("Profile%1").arg(i + 1), config.profileNames[i]);
+        writeProfileNames(s, names);
     });
 }
 

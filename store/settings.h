@@ -22,7 +22,8 @@ void loadAll(MouseConfig& config);
 // 0, or STORE_WRITE_FAILED; Config.ini is not written when a profile file could not be.
 int saveAll(const MouseConfig& config);
 // The writers below return 0, or -1 when the file could not be written.
-// Writes Config/ProfileID, Config/Count and the five Config/Profile%d names.
+// Writes the five working profile files, then Config/ProfileID, Config/Count and the five
+// Config/Profile%d names.
 int saveProfileNames(const MouseConfig& config);
 int setCurrentProfile(int profileId);
 

@@ -64,7 +64,10 @@ private slots:
     {
         TestAppDir dir;
         MouseConfig c = storeSampleConfig();
-        saveProfileNames(c);
+        QCOMPARE(saveProfileNames(c), 0);
+        // The names are written after the files they name.
+        for (int i = 0; i < PROFILE_COUNT; ++i)
+            QVERIFY(QFile::exists(dir.file("Configs/Profile/" + c.profileNames[i] + ".prof")));
         c.profileNames[0] = "First";
         c.profileNames[3] = "Changed";
         QCOMPARE(saveAll(c), 0);
