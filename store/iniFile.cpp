@@ -31,10 +31,19 @@ QString resolveExisting(const QString& path)
 // caches what it parsed, reports that only the first time it reads it).
 bool hasBrokenSection(const QByteArray& text)
 {
-    for (const QByteArray& line : text.split('\n')) {
-        const QByteArray trimmed = line.trimmed();
-        if (trimmed.startsWith('[') && !trimmed.contains(']'))
-            return true;
+    for (int start = 0; start < text.size();) {
+        int end = text.indexOf('\n', start);
+        if (end < 0)
+            end = text.size();
+        int first = start;
+        while (first < end && (text[first] == ' ' || text[first] == '\t'))
+            ++first;
+        if (first < end && text[first] == '[') {
+            const int close = text.indexOf(']', first);
+            if (close < 0 || close > end)
+                return true;
+        }
+        start = end + 1;
     }
     return false;
 }

@@ -53,18 +53,16 @@ QStringList readList(const QString& countKey, const QString& prefix)
 void loadWorkingProfile(ProfileData& profile, const QString& name, int slot, bool listed)
 {
     const QString path = workingProfilePath(name);
-    const IniState state = profileFileState(path);
-    if (state == IniState::Usable) {
-        readProfile(profile, path);
+    const int read = readProfile(profile, path); // the factory profile when it cannot be read
+    if (read == 0)
         return;
-    }
-    if (state == IniState::Unusable)
+    const bool unusable = read == -2;
+    if (unusable)
         moveAside(path);
     else if (listed)
         recordFileProblem(FileProblemKind::Missing, path);
-    if (state == IniState::Unusable || listed)
+    if (unusable || listed)
         recordFileProblem(FileProblemKind::FactoryLoaded, path, QString::number(slot + 1));
-    makeDefaultProfile(profile);
     profile.ProfileName = name;
 }
 
