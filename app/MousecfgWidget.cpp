@@ -5,6 +5,7 @@
 #include "app/ProfileManager.h"
 #include "app/StatusDisplay.h"
 #include "app/TrayController.h"
+#include "app/fileProblemNotice.h"
 #include "widgets/KroLabel.h"
 #include "widgets/KroLineEdit.h"
 #include "widgets/KroMenu.h"
@@ -108,6 +109,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     startBatteryThread();
 
     loadAll(sentConfig);
+    showFileProblemsLater(this);
     currentConfig = sentConfig;
     currentConfig.current().mousespeed = quint8(PointerSpeed::get());
     m_profiles->rebuildSavedProfileMenu();

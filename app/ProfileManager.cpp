@@ -3,6 +3,7 @@
 #include "app/ProfileManager.h"
 
 #include "app/ProfileHost.h"
+#include "app/fileProblemNotice.h"
 #include "widgets/KroFileDialog.h"
 #include "widgets/KroMessageBox.h"
 #include "device/commandSet.h"
@@ -337,6 +338,7 @@ void ProfileManager::renameProfile(bool saveSlotNames)
 int ProfileManager::applyTransaction(bool gatherPanels, bool fullSend)
 {
     const int result = m_host.runApplyTransaction(gatherPanels, fullSend);
+    showFileProblems(m_host.dialogParent());
     if (result == SEND_MOUSE_OFF)
         KroMessageBox::ask(m_host.dialogParent(), tr("Mouse is sleeping or not connected."));
     else if (result != SEND_OK)
@@ -378,18 +380,10 @@ void ProfileManager::exportProfile()
         m_host.dialogParent(), tr("Save Profile File"), QString(), tr("Profile File(*.prof)"));
     if (path.isEmpty())
         return;
+    // The save dialog has already confirmed replacing an existing file; it is replaced only by a whole one.
     const QString source = libraryFile(currentConfig.profileNames[currentSlot()]);
-    const QString product = currentProductName();
-    // The save dialog has already confirmed replacing an existing file.
-    if (QFileInfo(path) != QFileInfo(source))
-        QFile::remove(path);
-    if (!source.isEmpty() && fileExists(source)) {
-        writeProductTag(product, source);
-        QFile::copy(source, path);
-    } else {
-        writeProfile(currentConfig.current(), path);
-        writeProductTag(product, path);
-    }
+    exportProfileFile(currentConfig.current(), source, currentProductName(), path);
+    showFileProblems(m_host.dialogParent());
 }
 
 void ProfileManager::importProfile()
@@ -429,8 +423,8 @@ void ProfileManager::saveConfigFile()
         m_host.dialogParent(), tr("Save Config File"), QString(), tr("Config File(*.conf)"));
     if (path.isEmpty())
         return;
-    writeProductTag(currentProductName(), path);
     exportConfig(currentConfig, path);
+    showFileProblems(m_host.dialogParent());
 }
 
 void ProfileManager::loadConfigFile()

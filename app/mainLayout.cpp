@@ -114,7 +114,7 @@ void MousecfgWidget::placeWidgets()
     for (const Place& place : qAsConst(m_places))
         place.widget->setGeometry(scaledRect(place.rect));
     if (m_buttonPanel && m_buttonArea) {
-        const int count = buttonCount();
+        const int count = usableButtonCount();
         const int height = count > 9 ? scaled(50 * count + 20) : scaled(440);
         m_buttonPanel->setFixedSize(scaled(332), height);
     }

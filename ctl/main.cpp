@@ -5,6 +5,7 @@
 #include "device/HidBackend.h"
 #include "sim/backend/VirtualHidBackend.h"
 #include "store/appContext.h"
+#include "store/fileProblems.h"
 #include "store/installLayout.h"
 
 #include <QDir>
@@ -78,9 +79,13 @@ int main(int argc, char* argv[])
     for (const CtlCommand& command : COMMANDS) {
         if (name == QLatin1String(command.name)) {
             const int code = command.run(arguments);
+            // Files the store could not read or write: told once; an unwritten file fails the command.
+            bool writeFailed = false;
+            for (const QString& line : takeFileProblemTexts(&writeFailed))
+                ctlErr() << line << "\n";
             ctlOut().flush();
             ctlErr().flush();
-            return code;
+            return code == CTL_OK && writeFailed ? STORE_WRITE_FAILED : code;
         }
     }
     ctlErr() << ctlText("Unknown command: %1").arg(name) << "\n" << ctlText("Try mousecfgctl --help.") << "\n";

@@ -23,8 +23,10 @@ void placeScaled(QWidget* widget, double x, double y, double w, double h, double
 
 void shrinkFontToFit(QWidget* widget)
 {
+    // Far beyond any text of ours; a size from a hostile settings file must not make this loop long.
+    constexpr int MAX_FIT_PIXELS = 500;
     QFont font = widget->font();
-    const int full = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    const int full = qMin(font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize(), MAX_FIT_PIXELS);
     for (int size = full; size >= full * 7 / 10 && size > 1; --size) {
         font.setPixelSize(size);
         widget->setFont(font);

@@ -16,7 +16,9 @@ public:
     // True when no other instance for the same product name is running.
     bool isOnlyInstance() const;
 
-    // Where the lock of a product name lives; the name is reduced to a safe file name.
+    // Where the lock of a product name lives: a folder only this user can write (the runtime folder,
+    // else one of our own in the cache folder); the name is reduced to a safe file name. Empty when
+    // no such folder can be had: the program then runs without the lock rather than not at all.
     static QString lockFilePath(const QString& productName);
 
 private:

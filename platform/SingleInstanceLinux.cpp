@@ -1,4 +1,4 @@
-// Single instance on Linux: a QLockFile in the user's runtime directory, named after the product.
+// Single instance on Linux: a QLockFile in a folder only the user can write, named after the product.
 #include "platform/SingleInstance.h"
 
 #include <QCryptographicHash>
@@ -6,11 +6,16 @@
 #include <QLockFile>
 #include <QStandardPaths>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 struct SingleInstance::Private {
     explicit Private(const QString& path)
-        : lock(path)
+        : path(path)
+        , lock(path)
     {
     }
+    QString path;
     QLockFile lock;
     bool owned = false;
 };
@@ -28,16 +33,39 @@ QString lockFileName(const QString& productName)
     return QStringLiteral("mousecfg-%1-%2.lock").arg(readable, QString::fromLatin1(hash));
 }
 
-QString runtimeDir()
+// A folder for the lock that only this user can write, so nobody else can hold or plant the lock.
+bool isPrivateFolder(const QString& dir)
 {
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return dir.isEmpty() ? QDir::tempPath() : dir;
+    struct stat st = {};
+    return !dir.isEmpty() && ::lstat(QFile::encodeName(dir).constData(), &st) == 0 && S_ISDIR(st.st_mode)
+        && st.st_uid == ::geteuid() && (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+// The runtime folder; without one, a folder of our own with mode 0700 in the user's cache folder.
+// Never the shared temporary folder, where another user could create the lock first.
+QString lockDir()
+{
+    const QString runtime = QFile::decodeName(qgetenv("XDG_RUNTIME_DIR"));
+    if (isPrivateFolder(runtime))
+        return runtime;
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (cache.isEmpty())
+        return QString();
+    const QString own = cache + QStringLiteral("/mousecfg");
+    QDir().mkpath(own);
+    ::chmod(QFile::encodeName(own).constData(), S_IRWXU);
+    return isPrivateFolder(own) ? own : QString();
 }
 } // namespace
 
 SingleInstance::SingleInstance(const QString& productName)
     : d(std::make_unique<Private>(lockFilePath(productName)))
 {
+    // No private folder at all: run rather than lock the user out.
+    if (d->path.isEmpty()) {
+        d->owned = true;
+        return;
+    }
     // The lock is held for the whole run: only a dead owner makes it stale, never its age.
     d->lock.setStaleLockTime(0);
     d->owned = d->lock.tryLock(0);
@@ -56,5 +84,6 @@ bool SingleInstance::isOnlyInstance() const
 
 QString SingleInstance::lockFilePath(const QString& productName)
 {
-    return runtimeDir() + QLatin1Char('/') + lockFileName(productName);
+    const QString dir = lockDir();
+    return dir.isEmpty() ? QString() : dir + QLatin1Char('/') + lockFileName(productName);
 }

@@ -51,10 +51,9 @@ bool takeMacroWriteSign(const QString& macroName)
     const QString path = safeChildPath(configDir() + QStringLiteral("/MacroDB"), macroName, ".MSMACRO");
     if (!iniReadable(path))
         return false;
-    QSettings s(path, QSettings::IniFormat);
-    if (intFromVariant(s.value(QStringLiteral("Setting/WriteSign"))) == 0)
+    if (intFromVariant(QSettings(path, QSettings::IniFormat).value(QStringLiteral("Setting/WriteSign"))) == 0)
         return false;
-    s.setValue(QStringLiteral("Setting/WriteSign"), 0);
+    writeIni(path, [](QSettings& s) { s.setValue(QStringLiteral("Setting/WriteSign"), 0); });
     return true;
 }
 

@@ -204,8 +204,9 @@ int usableDpiStageCount()
 void sleepRange(int& minMinutes, int& maxMinutes)
 {
     const auto s = openDescription();
-    minMinutes = intKey(s.get(), QStringLiteral("SleepMin"), 1);
-    maxMinutes = intKey(s.get(), QStringLiteral("SleepMax"), 9);
+    // The sleep time is one byte on the mouse.
+    minMinutes = qBound(0, intKey(s.get(), QStringLiteral("SleepMin"), 1), 255);
+    maxMinutes = qBound(minMinutes, intKey(s.get(), QStringLiteral("SleepMax"), 9), 255);
 }
 
 void usbIds(int& vid1, int& pid1, int& vid2, int& pid2)
@@ -243,7 +244,9 @@ int scrollRev()
 }
 int minDelay()
 {
-    return descriptionInt("MinDelay", 10);
+    // A delay step of 0 or a negative one has no meaning; 10 s is far beyond any mouse.
+    const int step = descriptionInt("MinDelay", 10);
+    return step >= 1 && step <= 10000 ? step : 10;
 }
 int sensor33254()
 {

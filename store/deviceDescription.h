@@ -60,6 +60,7 @@ int dpiStageCount();
 int usableButtonCount();
 int usableDpiStageCount();
 
+// SleepMin and SleepMax within 0..255, the maximum not below the minimum.
 void sleepRange(int& minMinutes, int& maxMinutes);
 void usbIds(int& vid1, int& pid1, int& vid2, int& pid2);
 
@@ -70,7 +71,7 @@ int disableMacro();
 int ledDisable();
 int showSleep();
 int scrollRev();
-int minDelay();
+int minDelay(); // 1..10000, else 10
 int sensor33254();
 int colorModeSwitch();
 int syncMode();

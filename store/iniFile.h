@@ -1,4 +1,4 @@
-// Shared helpers for the INI files of the store.
+// Shared helpers for the INI files of the store: what may be read, and one way to write.
 #pragma once
 
 #include <QColor>
@@ -8,17 +8,35 @@
 
 class QSettings;
 
-// Larger files are treated as missing: no settings or profile file of ours comes near this.
+// Larger files are not read: no settings or profile file of ours comes near this.
 constexpr qint64 MAX_INI_BYTES = 16 * 1024 * 1024;
 
-// True when path names an existing regular file small enough to parse.
+// True when path names a readable regular file (after links) small enough to parse. Everything
+// else (a folder, a FIFO, a device) is never opened, so a read can never block.
 bool iniReadable(const QString& path);
 
-// Writes through one settings object: fill sets the keys, then the file is flushed. QSettings writes
-// through QSaveFile (a temporary file renamed over the old one), so a crash never leaves it truncated.
-// A malformed file is replaced by what could be read of it plus the new keys.
-// 0, or -1 when path is empty or the file could not be written.
+enum class IniState {
+    Missing, // nothing there (a dangling link included)
+    Usable,
+    Unusable, // something there that is not a readable, parsable INI text file of the bound
+};
+// requiredKey: a key the file must hold to count as usable (a profile file's button block).
+IniState iniState(const QString& path, const QString& requiredKey = QString());
+
+// appDir() + "/Configs": the folder the program writes its state into.
+QString stateFolder();
+// True when path lies inside the state folder (its folders resolved through links).
+bool insideStateFolder(const QString& path);
+
+// Renames an unusable file to "<path>.unreadable-<date and time>" so that nothing is ever written
+// over it; records the problem. The new path, or an empty string when it could not be moved.
+QString moveAside(const QString& path);
+
+// Merges the keys fill sets into the file (see IniEdit). 0, or -1 when path is empty or the file
+// could not be written.
 int writeIni(const QString& path, const std::function<void(QSettings&)>& fill);
+// Writes a file holding exactly the keys fill sets, replacing the old one only once complete.
+int replaceIni(const QString& path, const std::function<void(QSettings&)>& fill);
 
 // A colour as QSettings stores it; a colour name ("#ff0000") is accepted too. Anything else is invalid.
 QColor colourFromVariant(const QVariant& value);
@@ -26,3 +44,5 @@ QColor colourFromVariant(const QVariant& value);
 // Unsigned/signed numbers from a settings value; malformed text reads as 0.
 quint32 uintFromVariant(const QVariant& value);
 qint32 intFromVariant(const QVariant& value);
+// A number from a file bounded to the range its user can take; malformed text gives fallback.
+int boundedInt(const QVariant& value, int low, int high, int fallback);

@@ -1,8 +1,10 @@
 // Macro model and .MSMACRO files: event encoding, load/save, the MACRO_LIST registry, button copy.
 #include "store/macroFiles.h"
 
+#include "store/IniEdit.h"
 #include "store/MouseConfig.h"
 #include "store/appContext.h"
+#include "store/iniFile.h"
 #include "store/profileFiles.h"
 
 #include <QCoreApplication>
@@ -222,7 +224,10 @@ bool normalizeMacroEvent(const MacroEvent& raw, MacroEvent& out)
 
 int macroDelayUnit()
 {
-    const QSettings s(appDir() + QStringLiteral("/DefaultProfile.bin"), QSettings::IniFormat);
+    const QString description = appDir() + QStringLiteral("/DefaultProfile.bin");
+    if (!iniReadable(description)) // never open a FIFO or a folder
+        return MACRO_DEFAULT_DELAY_UNIT;
+    const QSettings s(description, QSettings::IniFormat);
     bool ok = false;
     const int unit = s.value(QStringLiteral("PROFILE/MinDelay")).toInt(&ok);
     // Keep count x unit inside an int for the largest count.
@@ -261,7 +266,8 @@ int saveMacro(const QString& name, const Macro& macro, MacroMark mark)
         return -1;
     const QString path = macroFilePath(name);
     const int count = std::min(macro.events.size(), MACRO_MAX_ROWS);
-    QSettings s(path, QSettings::IniFormat);
+    IniEdit edit(path); // an unreadable file there is moved aside, not written over
+    QSettings& s = edit.settings();
     s.setValue(QStringLiteral("Setting/MacroFilePath"), path);
     s.setValue(QStringLiteral("Setting/DefaultDelay"), macro.defaultDelay);
     s.setValue(QStringLiteral("Setting/DelayType"), macro.delayType);
@@ -279,8 +285,7 @@ int saveMacro(const QString& name, const Macro& macro, MacroMark mark)
         s.setValue(QStringLiteral("Setting/WriteSign"), 1);
     else
         s.remove(QStringLiteral("Setting/WriteSign"));
-    s.sync();
-    return s.status() == QSettings::NoError ? 0 : -1;
+    return edit.commit();
 }
 
 int loadMacro(const QString& name, Macro& macro, bool* truncated)
@@ -288,7 +293,7 @@ int loadMacro(const QString& name, Macro& macro, bool* truncated)
     macro = Macro();
     if (truncated)
         *truncated = false;
-    if (!macroFileExists(name))
+    if (!macroFileExists(name) || !iniReadable(macroFilePath(name)))
         return -1;
     const QSettings s(macroFilePath(name), QSettings::IniFormat);
     macro.delayType = s.value(QStringLiteral("Setting/DelayType")).toInt();
@@ -315,7 +320,7 @@ QVector<MacroEvent> readMacroRows(const QString& name, int limit, int* fileCount
     QVector<MacroEvent> rows;
     if (fileCount)
         *fileCount = 0;
-    if (!macroFileExists(name))
+    if (!macroFileExists(name) || !iniReadable(macroFilePath(name)))
         return rows;
     const QSettings s(macroFilePath(name), QSettings::IniFormat);
     const int count = s.value(QStringLiteral("Setting/Count")).toInt();
@@ -354,7 +359,7 @@ int copyMacroToButton(const QString& name, ButtonInfo& button, bool* truncated)
 
 int macroWriteSign(const QString& name)
 {
-    if (!macroFileExists(name))
+    if (!macroFileExists(name) || !iniReadable(macroFilePath(name)))
         return 0;
     return QSettings(macroFilePath(name), QSettings::IniFormat).value(QStringLiteral("Setting/WriteSign")).toInt();
 }
@@ -362,7 +367,7 @@ int macroWriteSign(const QString& name)
 void clearMacroWriteSign(const QString& name)
 {
     if (macroFileExists(name))
-        QSettings(macroFilePath(name), QSettings::IniFormat).setValue(QStringLiteral("Setting/WriteSign"), 0);
+        IniEdit(macroFilePath(name)).settings().setValue(QStringLiteral("Setting/WriteSign"), 0);
 }
 
 int deleteMacroFile(const QString& name)
@@ -379,7 +384,7 @@ int renameMacroFile(const QString& oldName, const QString& newName)
     const QString target = macroFilePath(newName);
     if (!QFile::rename(macroFilePath(oldName), target))
         return -1;
-    QSettings(target, QSettings::IniFormat).setValue(QStringLiteral("Setting/MacroFilePath"), target);
+    IniEdit(target).settings().setValue(QStringLiteral("Setting/MacroFilePath"), target);
     return 0;
 }
 
@@ -447,8 +452,13 @@ void saveBoundProfiles(const MouseConfig& config, const QVector<MacroBinding>& b
 
 QStringList macroListSlots()
 {
-    const QSettings s(configIni(), QSettings::IniFormat);
     QStringList entries;
+    if (!iniReadable(configIni())) { // never open a FIFO or a folder
+        for (int i = 0; i < MACRO_LIST_SLOTS; ++i)
+            entries.append(QString());
+        return entries;
+    }
+    const QSettings s(configIni(), QSettings::IniFormat);
     for (int i = 0; i < MACRO_LIST_SLOTS; ++i)
         entries.append(s.value(slotKey(i)).toString());
     return entries;
@@ -471,7 +481,7 @@ int registerMacro(const QString& name)
     const int slot = macroListSlots().indexOf(QString());
     if (slot < 0 || name.isEmpty())
         return -1;
-    QSettings(configIni(), QSettings::IniFormat).setValue(slotKey(slot), name);
+    IniEdit(configIni()).settings().setValue(slotKey(slot), name);
     return slot;
 }
 
@@ -479,7 +489,7 @@ int unregisterMacro(const QString& name)
 {
     const int slot = name.isEmpty() ? -1 : macroListSlots().indexOf(name);
     if (slot >= 0)
-        QSettings(configIni(), QSettings::IniFormat).setValue(slotKey(slot), QString());
+        IniEdit(configIni()).settings().setValue(slotKey(slot), QString());
     return slot;
 }
 
@@ -488,7 +498,8 @@ void renameMacroInList(const QString& oldName, const QString& newName)
     if (oldName.isEmpty())
         return;
     const QStringList entries = macroListSlots();
-    QSettings s(configIni(), QSettings::IniFormat);
+    IniEdit edit(configIni());
+    QSettings& s = edit.settings();
     for (int i = 0; i < entries.size(); ++i) {
         if (entries[i] == oldName)
             s.setValue(slotKey(i), newName);
@@ -518,7 +529,8 @@ MacroImportResult importMacroFile(const QString& sourcePath, QString* name, bool
     if (!QDir().mkpath(macroFolder()) || !QFile::copy(sourcePath, target))
         return IMPORT_FAILED;
     QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner | QFile::ReadOwner);
-    QSettings s(target, QSettings::IniFormat);
+    IniEdit edit(target);
+    QSettings& s = edit.settings();
     const int count = s.value(QStringLiteral("Setting/Count")).toInt();
     if (count > MACRO_MAX_ROWS) {
         s.setValue(QStringLiteral("Setting/Count"), MACRO_MAX_ROWS);

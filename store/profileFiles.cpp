@@ -3,13 +3,21 @@
 
 #include "store/configKeys.h"
 #include "store/deviceDescription.h"
+#include "store/iniFile.h"
 #include "store/safeNames.h"
 #include "store/settings.h"
 
+#include <QDateTime>
+#include <QFileInfo>
+#include <QHash>
 #include <QSettings>
+
+#include <mutex>
 
 namespace {
 const QString PROFILE_GROUP = QStringLiteral("PROFILE");
+// Every profile file of ours holds its button block; a file without it is not a profile.
+const QString PROFILE_REQUIRED_KEY = QStringLiteral("BUTTON_INFO_0_Fun");
 
 QString configProfileGroup(int i)
 {
@@ -24,6 +32,41 @@ QString importedName(const QString& listed, const QString& inProfile, int index)
     if (isSafeFileName(inProfile))
         return inProfile;
     return QStringLiteral("Profile %1").arg(index + 1);
+}
+
+// Profile files as last read or written here, with the file's size and time then. Writing a profile
+// that a file already holds unchanged is skipped: saveAll writes five files, twice per apply.
+struct KnownFile {
+    ProfileData profile;
+    qint64 size = -1;
+    QDateTime modified;
+};
+std::mutex g_knownMutex;
+QHash<QString, KnownFile> g_known;
+
+bool holdsAlready(const QString& path, const ProfileData& profile)
+{
+    const QFileInfo info(path);
+    std::lock_guard<std::mutex> lock(g_knownMutex);
+    const auto it = g_known.constFind(path);
+    return it != g_known.constEnd() && info.isFile() && it->size == info.size() && it->modified == info.lastModified()
+        && it->profile == profile;
+}
+
+// Takes the file's size and time now: before reading it, or after writing it.
+KnownFile stamp(const QString& path, const ProfileData& profile)
+{
+    const QFileInfo info(path);
+    return { profile, info.isFile() ? info.size() : -1, info.lastModified() };
+}
+
+void remember(const QString& path, const KnownFile& known)
+{
+    std::lock_guard<std::mutex> lock(g_knownMutex);
+    if (known.size >= 0)
+        g_known.insert(path, known);
+    else
+        g_known.remove(path);
 }
 } // namespace
 
@@ -40,6 +83,16 @@ QString defaultProfilePath()
     return workingProfilePath(QStringLiteral("DefaultProfile"));
 }
 
+QString storedProfileName(const QString& name, int slot)
+{
+    return isSafeFileName(name) ? name : QStringLiteral("Profile %1").arg(slot + 1);
+}
+
+IniState profileFileState(const QString& path)
+{
+    return iniState(path, PROFILE_GROUP + QLatin1Char('/') + PROFILE_REQUIRED_KEY);
+}
+
 QString libraryProfileDir()
 {
     const QString productDir = safeChildPath(configDir(), currentProductName());
@@ -53,27 +106,38 @@ QString libraryProfilePath(const QString& name)
 
 int writeProfile(const ProfileData& profile, const QString& path)
 {
-    return writeIni(path, [&profile](QSettings& s) {
+    if (!path.isEmpty() && holdsAlready(path, profile))
+        return 0;
+    const int result = writeIni(path, [&profile](QSettings& s) {
         s.beginGroup(PROFILE_GROUP);
         IniWriter writer { s };
         visitProfileKeys(profile, writer);
         s.endGroup();
     });
+    remember(path, result == 0 ? stamp(path, profile) : KnownFile());
+    return result;
 }
 
 int readProfile(ProfileData& profile, const QString& path)
 {
+    const IniState state = profileFileState(path);
+    if (state != IniState::Usable) {
+        // Never a record of zeros: that is a mouse without a left click.
+        makeDefaultProfile(profile);
+        return state == IniState::Missing ? -1 : -2;
+    }
+    KnownFile known = stamp(path, ProfileData());
     ProfileData p;
-    int result = -1;
-    if (iniReadable(path)) {
+    {
         QSettings s(path, QSettings::IniFormat);
         s.beginGroup(PROFILE_GROUP);
         IniReader reader { s };
         visitProfileKeys(p, reader);
-        result = 0;
     }
+    known.profile = p;
+    remember(path, known);
     profile = p;
-    return result;
+    return 0;
 }
 
 int saveProfileFile(const ProfileData& profile, const QString& name)
@@ -88,7 +152,11 @@ int loadProfileFile(ProfileData& profile, const QString& name)
 
 int setProfileDpi(const QString& name, int dpi)
 {
-    return writeIni(workingProfilePath(name), [dpi](QSettings& s) { s.setValue(QStringLiteral("PROFILE/dpi"), dpi); });
+    const QString path = workingProfilePath(name);
+    // Only a whole profile file is changed: a file holding the stage alone would load without buttons.
+    if (profileFileState(path) != IniState::Usable)
+        return -1;
+    return writeIni(path, [dpi](QSettings& s) { s.setValue(QStringLiteral("PROFILE/dpi"), dpi); });
 }
 
 int writeDefaultProfileFile()
@@ -124,9 +192,7 @@ int exportConfig(const MouseConfig& config, const QString& path)
 {
     const MouseConfig copy = config;
     const QString product = currentProductName();
-    return writeIni(path, [&copy, &product](QSettings& s) {
-        // An export replaces whatever the chosen file held.
-        s.clear();
+    return replaceIni(path, [&copy, &product](QSettings& s) {
         s.setValue(QStringLiteral("MouseName/Name"), product);
         IniWriter writer { s };
         s.beginGroup(QStringLiteral("Config"));
@@ -145,12 +211,11 @@ int exportConfig(const MouseConfig& config, const QString& path)
 
 int importConfig(MouseConfig& config, const QString& path)
 {
-    if (!iniReadable(path))
+    if (iniState(path) != IniState::Usable)
         return -1;
     QSettings s(path, QSettings::IniFormat);
-    const QStringList groups = s.childGroups();
     for (int i = 0; i < PROFILE_COUNT; ++i) {
-        if (!groups.contains(configProfileGroup(i)))
+        if (!s.contains(configProfileGroup(i) + QLatin1Char('/') + PROFILE_REQUIRED_KEY))
             return -1;
     }
     MouseConfig result = config;
@@ -177,6 +242,20 @@ int importConfig(MouseConfig& config, const QString& path)
     }
     config = result;
     return 0;
+}
+
+int exportProfileFile(const ProfileData& profile, const QString& source, const QString& product, const QString& path)
+{
+    ProfileData p = profile;
+    if (profileFileState(source) == IniState::Usable)
+        readProfile(p, source);
+    return replaceIni(path, [&p, &product](QSettings& s) {
+        s.setValue(QStringLiteral("MouseName/Name"), product);
+        s.beginGroup(PROFILE_GROUP);
+        IniWriter writer { s };
+        visitProfileKeys(p, writer);
+        s.endGroup();
+    });
 }
 
 int writeProductTag(const QString& name, const QString& path)

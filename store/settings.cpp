@@ -4,6 +4,7 @@
 #include "store/appContext.h"
 #include "store/configKeys.h"
 #include "store/deviceDescription.h"
+#include "store/fileProblems.h"
 #include "store/profileFiles.h"
 #include "store/safeNames.h"
 
@@ -29,9 +30,9 @@ int configInt(const QString& key, int fallback = 0)
     return intFromVariant(configValue(key, fallback));
 }
 
-void setConfigValue(const QString& key, const QVariant& value)
+int setConfigValue(const QString& key, const QVariant& value)
 {
-    writeIni(configIniPath(), [&](QSettings& s) { s.setValue(key, value); });
+    return writeIni(configIniPath(), [&](QSettings& s) { s.setValue(key, value); });
 }
 
 QStringList readList(const QString& countKey, const QString& prefix)
@@ -47,9 +48,45 @@ QStringList readList(const QString& countKey, const QString& prefix)
     return names;
 }
 
-void writeList(const QString& countKey, const QString& prefix, const QStringList& names)
+// Loads the working profile of slot; one that cannot be read is moved aside and loads as the factory
+// profile. listed: the settings file named it, so its absence is worth telling.
+void loadWorkingProfile(ProfileData& profile, const QString& name, int slot, bool listed)
 {
-    writeIni(productConfigPath(), [&](QSettings& s) {
+    const QString path = workingProfilePath(name);
+    const int read = readProfile(profile, path); // the factory profile when it cannot be read
+    if (read == 0)
+        return;
+    const bool unusable = read == -2;
+    if (unusable)
+        moveAside(path);
+    else if (listed)
+        recordFileProblem(FileProblemKind::Missing, path);
+    if (unusable || listed)
+        recordFileProblem(FileProblemKind::FactoryLoaded, path, QString::number(slot + 1));
+    profile.ProfileName = name;
+}
+
+// The files the settings file names are written before it names them, so a crash or a full disk in
+// between never leaves it naming a file that is not there. names: the five names as stored.
+bool saveNamedProfiles(const MouseConfig& config, QStringList& names)
+{
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        names << storedProfileName(config.profileNames[i], i);
+        if (saveProfileFile(config.profiles[i], names.last()) != 0)
+            return false;
+    }
+    return true;
+}
+
+void writeProfileNames(QSettings& s, const QStringList& names)
+{
+    for (int i = 0; i < names.size(); ++i)
+        s.setValue(QStringLiteral("Profile%1").arg(i + 1), names[i]);
+}
+
+int writeList(const QString& countKey, const QString& prefix, const QStringList& names)
+{
+    return writeIni(productConfigPath(), [&](QSettings& s) {
         const int oldCount = qBound(0, intFromVariant(s.value(countKey)), MAX_LIST_ENTRIES);
         s.setValue(countKey, names.size());
         for (int i = 0; i < names.size(); ++i)
@@ -87,68 +124,85 @@ void loadAll(MouseConfig& config)
 {
     MouseConfig c;
     const QString path = configIniPath();
-    if (iniReadable(path)) {
+    const IniState state = iniState(path);
+    if (state == IniState::Usable) {
         QSettings s(path, QSettings::IniFormat);
         s.beginGroup(QStringLiteral("Config"));
         IniReader reader { s };
         visitSensorKeys(c, reader);
         for (int i = 0; i < PROFILE_COUNT; ++i)
             c.profileNames[i] = s.value(QStringLiteral("Profile%1").arg(i + 1)).toString();
+    } else if (state == IniState::Unusable) {
+        // Kept for the user; the program goes on as on a fresh installation.
+        moveAside(path);
     }
     // Callers index the profiles with it.
     if (c.ProfileID >= PROFILE_COUNT)
         c.ProfileID = 0;
-    for (int i = 0; i < PROFILE_COUNT; ++i)
-        loadProfileFile(c.profiles[i], c.profileNames[i]);
+    for (int i = 0; i < PROFILE_COUNT; ++i) {
+        QString& name = c.profileNames[i];
+        const bool listed = !name.isEmpty();
+        if (listed && !isSafeFileName(name))
+            recordFileProblem(FileProblemKind::UnsafeName, path, name);
+        name = storedProfileName(name, i);
+        loadWorkingProfile(c.profiles[i], name, i, listed);
+    }
     ButtonBytes matrix;
     if (readButtonMatrix(matrix) == 0)
         setButtonMatrix(matrix);
     config = c;
 }
 
-void saveAll(const MouseConfig& config)
+int saveAll(const MouseConfig& config)
 {
-    writeIni(configIniPath(), [&config](QSettings& s) {
+    QStringList names;
+    if (!saveNamedProfiles(config, names))
+        return STORE_WRITE_FAILED;
+    const int written = writeIni(configIniPath(), [&config, &names](QSettings& s) {
         s.beginGroup(QStringLiteral("Config"));
         IniWriter writer { s };
         visitSensorKeys(config, writer);
-        s.setValue(QStringLiteral("Profile1"), config.profileNames[0]);
+        writeProfileNames(s, names);
     });
-    saveProfileFile(config.profiles[0], config.profileNames[0]);
+    return written == 0 ? 0 : STORE_WRITE_FAILED;
 }
 
-void saveProfileNames(const MouseConfig& config)
+int saveProfileNames(const MouseConfig& config)
 {
-    writeIni(configIniPath(), [&config](QSettings& s) {
+    QStringList names;
+    if (!saveNamedProfiles(config, names))
+        return -1;
+    return writeIni(configIniPath(), [&config, &names](QSettings& s) {
         s.beginGroup(QStringLiteral("Config"));
         s.setValue(QStringLiteral("ProfileID"), uint(config.ProfileID));
         s.setValue(QStringLiteral("Count"), uint(config.Count));
-        for (int i = 0; i < PROFILE_COUNT; ++i)
-            s.setValue(QStringLiteral("Profile%1").arg(i + 1), config.profileNames[i]);
+        writeProfileNames(s, names);
     });
 }
 
-void setCurrentProfile(int profileId)
+int setCurrentProfile(int profileId)
 {
-    setConfigValue(QStringLiteral("Config/ProfileID"), profileId);
+    return setConfigValue(QStringLiteral("Config/ProfileID"), profileId);
 }
 
 int diffFlag()
 {
     return configInt(QStringLiteral("Config/Diff"));
 }
-void setDiffFlag(int diff)
+int setDiffFlag(int diff)
 {
-    setConfigValue(QStringLiteral("Config/Diff"), diff);
+    return setConfigValue(QStringLiteral("Config/Diff"), diff);
 }
 
 QString currentProductName()
 {
-    return configValue(QStringLiteral("Config/CurrentProductName")).toString();
+    // The name becomes folder and picture paths: one that may not be a file name reads as no product.
+    const QString name = configValue(QStringLiteral("Config/CurrentProductName")).toString();
+    return isSafeFileName(name) ? name : QString();
 }
-void setCurrentProductName(const QString& name)
+int setCurrentProductName(const QString& name)
 {
-    setConfigValue(QStringLiteral("Config/CurrentProductName"), name);
+    return setConfigValue(QStringLiteral("Config/CurrentProductName"), name);
 }
 
 int themeColorId()
@@ -177,13 +231,14 @@ int batteryPercent()
 {
     return configInt(QStringLiteral("Config/Battery"));
 }
-void setBatteryPercent(int percent)
+int setBatteryPercent(int percent)
 {
-    setConfigValue(QStringLiteral("Config/Battery"), percent);
+    return setConfigValue(QStringLiteral("Config/Battery"), percent);
 }
 int batteryFullMillivolts()
 {
-    return configInt(QStringLiteral("Config/BatteryFull"), 4200);
+    // The voltage of a full cell; a value no battery has would make every reading full or empty.
+    return boundedInt(configValue(QStringLiteral("Config/BatteryFull")), 1000, 10000, 4200);
 }
 QString modelText()
 {
@@ -232,9 +287,9 @@ QStringList savedProfileNames()
     return readList(QStringLiteral("PROFILE_LIST/Count"), QStringLiteral("PROFILE_LIST/"));
 }
 
-void setSavedProfileNames(const QStringList& names)
+int setSavedProfileNames(const QStringList& names)
 {
-    writeList(QStringLiteral("PROFILE_LIST/Count"), QStringLiteral("PROFILE_LIST/"), names);
+    return writeList(QStringLiteral("PROFILE_LIST/Count"), QStringLiteral("PROFILE_LIST/"), names);
 }
 
 QStringList secondProfileList()
@@ -242,7 +297,7 @@ QStringList secondProfileList()
     return readList(QStringLiteral("PROFILE_LIST/SCount"), QStringLiteral("PROFILE_LIST/S"));
 }
 
-void setSecondProfileList(const QStringList& names)
+int setSecondProfileList(const QStringList& names)
 {
-    writeList(QStringLiteral("PROFILE_LIST/SCount"), QStringLiteral("PROFILE_LIST/S"), names);
+    return writeList(QStringLiteral("PROFILE_LIST/SCount"), QStringLiteral("PROFILE_LIST/S"), names);
 }

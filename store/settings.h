@@ -14,18 +14,25 @@ QString configIniPath();
 bool fileExists(const QString& path);
 
 // Loads Config.ini and the five working profile files; also refreshes the process-wide button matrix.
+// A profile that cannot be read loads as the factory profile, never as zeros; an empty or unusable
+// name becomes "Profile N". Files that cannot be read are moved aside; each problem is recorded
+// (fileProblems.h), except the missing files of a fresh installation.
 void loadAll(MouseConfig& config);
-// Writes the sensor keys, the first profile name and the first profile's file.
-void saveAll(const MouseConfig& config);
-// Writes Config/ProfileID, Config/Count and the five Config/Profile%d names.
-void saveProfileNames(const MouseConfig& config);
-void setCurrentProfile(int profileId);
+// Writes the five working profile files, then the sensor keys and the five names into Config.ini.
+// 0, or STORE_WRITE_FAILED; Config.ini is not written when a profile file could not be.
+int saveAll(const MouseConfig& config);
+// The writers below return 0, or -1 when the file could not be written.
+// Writes the five working profile files, then Config/ProfileID, Config/Count and the five
+// Config/Profile%d names.
+int saveProfileNames(const MouseConfig& config);
+int setCurrentProfile(int profileId);
 
 int diffFlag();
-void setDiffFlag(int diff);
+int setDiffFlag(int diff);
 
+// Empty when the stored name may not become a file name (safeNames.h).
 QString currentProductName();
-void setCurrentProductName(const QString& name);
+int setCurrentProductName(const QString& name);
 
 // Config/GColorID; read only. accentColour() falls back to entry 0 when it is out of range.
 constexpr int ACCENT_COLOUR_COUNT = 7;
@@ -35,8 +42,8 @@ QColor accentColour();
 QString menuStyleSheet(const QColor& accent);
 
 int batteryPercent();
-void setBatteryPercent(int percent);
-// Config/BatteryFull, 4200 when missing.
+int setBatteryPercent(int percent);
+// Config/BatteryFull, 4200 when missing or outside 1000..10000.
 int batteryFullMillivolts();
 QString modelText();
 int sensorModel();
@@ -49,7 +56,7 @@ int macroCount();
 // folder name (the list then reads as empty and is not written).
 QString productConfigPath();
 QStringList savedProfileNames();
-void setSavedProfileNames(const QStringList& names);
+int setSavedProfileNames(const QStringList& names);
 // The second list (PROFILE_LIST/SCount, PROFILE_LIST/S%d).
 QStringList secondProfileList();
-void setSecondProfileList(const QStringList& names);
+int setSecondProfileList(const QStringList& names);

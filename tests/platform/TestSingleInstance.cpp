@@ -84,6 +84,43 @@ private slots:
         QVERIFY(SingleInstance("Crashy").isOnlyInstance());
     }
 
+    void lockStaysInAPrivateFolder_data()
+    {
+        QTest::addColumn<QString>("runtime"); // XDG_RUNTIME_DIR: "" unset, "other" another user's folder
+        QTest::newRow("no runtime folder") << "";
+        QTest::newRow("runtime folder of another user") << "other";
+        QTest::newRow("runtime folder anyone can write") << "shared";
+    }
+
+    void lockStaysInAPrivateFolder()
+    {
+        QFETCH(QString, runtime);
+        QTemporaryDir cache;
+        QTemporaryDir tmp;
+        QTemporaryDir foreign;
+        const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+        qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+        if (runtime.isEmpty())
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(foreign.path()));
+        if (runtime == "other" && ::chown(QFile::encodeName(foreign.path()).constData(), ::geteuid() + 1, -1) != 0)
+            QSKIP("cannot give a folder to another user");
+        if (runtime == "shared")
+            QFile::setPermissions(foreign.path(), QFileDevice::Permissions(0x7777));
+        const QString path = SingleInstance::lockFilePath("Kestrel M7");
+        const bool locked = SingleInstance("Kestrel M7").isOnlyInstance();
+        qputenv("XDG_RUNTIME_DIR", saved);
+        qunsetenv("TMPDIR");
+        qunsetenv("XDG_CACHE_HOME");
+        QVERIFY(locked);
+        const QFileInfo folder(QFileInfo(path).path());
+        QCOMPARE(folder.filePath(), cache.path() + "/mousecfg");
+        QCOMPARE(folder.ownerId(), ::geteuid());
+        QCOMPARE(int(folder.permissions() & 0x0077), 0); // nothing for the group and others
+    }
+
     void namesStayInsideTheRuntimeDirectory()
     {
         const QStringList names = { "../../etc/x", "a/b", "", "..", QString(500, 'n'), "名字" };

@@ -87,6 +87,9 @@ private slots:
         const LanguageList list = readLanguageList();
         for (int i = 0; i < 4; ++i)
             QVERIFY2(translationFile(list, i).isEmpty(), qPrintable(list.files[i]));
+        dir.write("Configs/Config.ini", "[FONT_LIST]\nLANGNUM=1\nLangFile_0=mousecfg_en\n");
+        dir.plant("lang/mousecfg_en.qm", TestAppDir::Fifo); // a load would wait on it
+        QVERIFY(translationFile(readLanguageList(), 0).isEmpty());
     }
 
     void missingFileGivesEmptyList()
@@ -107,6 +110,24 @@ private slots:
         QCOMPARE(f.pixelSize(), 17); // int(14 * 1.25)
         QCOMPARE(languageFontFor(0, 1.75).pixelSize(), 21);
         QCOMPARE(languageFontFor(0, 1.0, 20, 2).pixelSize(), 18);
+    }
+
+    void hostileFontSizeKeepsTheDefaultSize_data()
+    {
+        QTest::addColumn<QByteArray>("size");
+        QTest::newRow("huge") << QByteArray("100000000");
+        QTest::newRow("beyond int") << QByteArray("4294967295");
+        QTest::newRow("negative") << QByteArray("-5");
+        QTest::newRow("text") << QByteArray("1e9");
+    }
+    void hostileFontSizeKeepsTheDefaultSize()
+    {
+        QFETCH(QByteArray, size);
+        TestAppDir dir;
+        dir.write("Configs/Config.ini", "[FONT_LIST]\nLANGNUM=1\nFONT_SIZE_0=" + size + "\n");
+        const QFont font = languageFontFor(0, 5.0);
+        QCOMPARE(font.pixelSize(), QFont().pixelSize());
+        QCOMPARE(font.pointSizeF(), QFont().pointSizeF());
     }
 
     void missingFamilyAndSizeKeepDefaults()

@@ -3,6 +3,7 @@
 #include "support/storeSamples.h"
 
 #include "store/deviceDescription.h"
+#include "store/fileProblems.h"
 #include "store/iniFile.h"
 #include "store/profileFiles.h"
 #include "store/settings.h"
@@ -15,6 +16,13 @@
 
 class TestProfileFiles : public QObject {
     Q_OBJECT
+
+    static ProfileData factoryProfile()
+    {
+        ProfileData p;
+        makeDefaultProfile(p);
+        return p;
+    }
 
     static quint64 inodeOf(const QString& path)
     {
@@ -53,12 +61,12 @@ private slots:
         QVERIFY(!read.lighting[0].RGB.isValid());
     }
 
-    void missingFileAndMissingKeysReadAsBlank()
+    void missingFileReadsAsFactoryAndMissingKeysAsZero()
     {
         TestAppDir dir;
         ProfileData p = storeSampleProfile(2);
         QCOMPARE(loadProfileFile(p, "Nothing here"), -1);
-        QVERIFY(p == ProfileData());
+        QVERIFY(p == factoryProfile());
         dir.write("Configs/Profile/Partial.prof",
             "[PROFILE]\ndpi=3\nBUTTON_INFO_2_Fun=abc\nLedMode=12\npollrate=257\nBUTTON_INFO_0_Fun=-5\n");
         p = storeSampleProfile(2);
@@ -109,7 +117,7 @@ private slots:
         QCOMPARE(setProfileDpi(name, 3), -1);
         ProfileData p = storeSampleProfile(1);
         QCOMPARE(loadProfileFile(p, name), -1);
-        QVERIFY(p == ProfileData());
+        QVERIFY(p == factoryProfile());
         QVERIFY(!QFile::exists("/tmp/evil.prof"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
         QVERIFY(!QFile::exists(dir.file("Configs/Profile")));
@@ -155,33 +163,44 @@ private slots:
     void failedWriteIsReported()
     {
         TestAppDir dir;
-        dir.write("Configs/Profile/Blocker.prof/inside", "x"); // a folder where the file should be
+        dir.write("Configs/Profile", "x"); // a file where the folder should be
         QCOMPARE(saveProfileFile(storeSampleProfile(1), "Blocker"), -1);
-        QVERIFY(QFileInfo(dir.file("Configs/Profile/Blocker.prof")).isDir());
+        QCOMPARE(takeFileProblemTexts(),
+            QStringList { dir.file("Configs/Profile/Blocker.prof") + " could not be written." });
     }
 
     void hostileProfileFilesReadWithoutHarm_data()
     {
         QTest::addColumn<QByteArray>("content");
-        QTest::newRow("binary") << QByteArray("\x00\x01\xff\xfe[\x00]\n=\n\xff=\xff", 14);
-        QTest::newRow("broken sections") << QByteArray("[PROFILE\n[[PROFILE]]\n]\n[PROFILE]dpi=2\n");
+        QTest::addColumn<int>("result");
+        QTest::newRow("binary") << QByteArray("\x00\x01\xff\xfe[\x00]\n=\n\xff=\xff", 14) << -2;
+        QTest::newRow("broken sections") << QByteArray("[PROFILE\n[[PROFILE]]\n]\n[PROFILE]dpi=2\n") << -2;
         QTest::newRow("variant garbage") << QByteArray(
-            "[PROFILE]\nLedMode\\LED_MODE_0_RGB=@Variant(\\xff\\xff\\xff\\xff\\xff\\xff\\xff\\xff)\n"
+            "[PROFILE]\nBUTTON_INFO_0_Fun=1\nLedMode\\LED_MODE_0_RGB=@Variant(\\xff\\xff\\xff\\xff\\xff\\xff\\xff\\xff)"
+            "\n"
             "LedMode\\LED_MODE_1_RGB=@Variant(\\0\\0\\0\\f\\xff\\xff\\xff\\xf0)\n"
             "LedMode\\LED_MODE_2_RGB=@ByteArray(\\0\\0)\nProfileName=@Variant(\\0\\0\\0\\n\\x7f\\xff\\xff\\xff)\n"
-            "BUTTON_INFO_0_macroname=@Rect(1 2 3)\nBUTTON_INFO_1_macroname=@Invalid()\n");
-        QTest::newRow("huge numbers") << QByteArray(
-            "[PROFILE]\ndpi=99999999999999999999999\nDPI_INFO_0_x=-1\nBUTTON_INFO_0_KeyNumber=1e9\n");
-        QTest::newRow("long line") << QByteArray("[PROFILE]\nProfileName=") + QByteArray(1 << 20, 'x');
+            "BUTTON_INFO_0_macroname=@Rect(1 2 3)\nBUTTON_INFO_1_macroname=@Invalid()\n")
+                                         << 0;
+        QTest::newRow("huge numbers") << QByteArray("[PROFILE]\nBUTTON_INFO_0_Fun=1\ndpi=99999999999999999999999\n"
+                                                    "DPI_INFO_0_x=-1\nBUTTON_INFO_0_KeyNumber=1e9\n")
+                                      << 0;
+        QTest::newRow("long line") << QByteArray("[PROFILE]\nBUTTON_INFO_0_Fun=1\nProfileName=")
+                + QByteArray(1 << 20, 'x')
+                                   << 0;
+        QTest::newRow("no button block") << QByteArray("[PROFILE]\ndpi=3\n") << -2;
     }
 
     void hostileProfileFilesReadWithoutHarm()
     {
         QFETCH(QByteArray, content);
+        QFETCH(int, result);
         TestAppDir dir;
         dir.write("Configs/Profile/Hostile.prof", content);
         ProfileData p;
-        QCOMPARE(loadProfileFile(p, "Hostile"), 0);
+        QCOMPARE(loadProfileFile(p, "Hostile"), result);
+        if (result != 0)
+            QVERIFY(p == factoryProfile());
         // Overwriting it with a good profile gives a good file.
         QCOMPARE(saveProfileFile(storeSampleProfile(4), "Hostile"), 0);
         ProfileData back;
@@ -189,7 +208,7 @@ private slots:
         QVERIFY(back == storeSampleProfile(4));
     }
 
-    void oversizedFileCountsAsMissing()
+    void oversizedFileReadsAsFactory()
     {
         TestAppDir dir;
         QFile f(dir.file("Configs/Profile/Big.prof"));
@@ -199,8 +218,8 @@ private slots:
         f.resize(MAX_INI_BYTES + 1);
         f.close();
         ProfileData p = storeSampleProfile(1);
-        QCOMPARE(loadProfileFile(p, "Big"), -1);
-        QVERIFY(p == ProfileData());
+        QCOMPARE(loadProfileFile(p, "Big"), -2);
+        QVERIFY(p == factoryProfile());
     }
 
     void defaultProfileFileFollowsTheDescription()

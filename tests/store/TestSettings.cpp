@@ -3,6 +3,7 @@
 #include "support/storeSamples.h"
 
 #include "store/deviceDescription.h"
+#include "store/fileProblems.h"
 #include "store/profileFiles.h"
 #include "store/settings.h"
 
@@ -12,6 +13,14 @@
 class TestSettings : public QObject {
     Q_OBJECT
 
+    static ProfileData factoryProfile(const QString& name)
+    {
+        ProfileData p;
+        makeDefaultProfile(p);
+        p.ProfileName = name;
+        return p;
+    }
+
     static QVariant iniValue(const TestAppDir& dir, const QString& key)
     {
         const QSettings s(dir.file("Configs/Config.ini"), QSettings::IniFormat);
@@ -19,12 +28,17 @@ class TestSettings : public QObject {
     }
 
 private slots:
-    void freshInstallationLoadsBlank()
+    void freshInstallationLoadsFactoryProfiles()
     {
         TestAppDir dir;
         MouseConfig c = storeSampleConfig();
         loadAll(c);
-        QVERIFY(c == MouseConfig());
+        for (int i = 0; i < PROFILE_COUNT; ++i) {
+            QCOMPARE(c.profileNames[i], QStringLiteral("Profile %1").arg(i + 1));
+            QVERIFY(c.profiles[i] == factoryProfile(c.profileNames[i]));
+        }
+        QCOMPARE(int(c.ProfileID), 0);
+        QVERIFY(takeFileProblems().isEmpty()); // nothing to tell on a fresh installation
         QCOMPARE(diffFlag(), 0);
         QCOMPARE(batteryFullMillivolts(), 4200);
         setDiffFlag(1);
@@ -46,18 +60,21 @@ private slots:
         QVERIFY(back == c);
     }
 
-    void saveAllWritesOnlyTheFirstName()
+    void saveAllWritesEveryNameAndItsFile()
     {
         TestAppDir dir;
         MouseConfig c = storeSampleConfig();
-        saveProfileNames(c);
+        QCOMPARE(saveProfileNames(c), 0);
+        // The names are written after the files they name.
+        for (int i = 0; i < PROFILE_COUNT; ++i)
+            QVERIFY(QFile::exists(dir.file("Configs/Profile/" + c.profileNames[i] + ".prof")));
         c.profileNames[0] = "First";
         c.profileNames[3] = "Changed";
-        saveAll(c);
+        QCOMPARE(saveAll(c), 0);
         QCOMPARE(iniValue(dir, "Config/Profile1").toString(), QStringLiteral("First"));
-        QCOMPARE(iniValue(dir, "Config/Profile4").toString(), QStringLiteral("Sample 4"));
+        QCOMPARE(iniValue(dir, "Config/Profile4").toString(), QStringLiteral("Changed"));
         QVERIFY(QFile::exists(dir.file("Configs/Profile/First.prof")));
-        QVERIFY(!QFile::exists(dir.file("Configs/Profile/Changed.prof")));
+        QVERIFY(QFile::exists(dir.file("Configs/Profile/Changed.prof")));
         QCOMPARE(iniValue(dir, "Config/Count").toInt(), 4);
         QCOMPARE(iniValue(dir, "Config/SensorMode").toInt(), 8);
     }
@@ -80,15 +97,18 @@ private slots:
         dir.write("Configs/Config.ini",
             "[Config]\nProfileID=7\nProfile1=../../../etc/passwd\nProfile2=Profile 2\nProfile3=a\\\\b\n"
             "AngleValue=banana\n");
-        dir.write("Configs/Profile/Profile 2.prof", "[PROFILE]\ndpi=4\n");
+        dir.write("Configs/Profile/Profile 2.prof", "[PROFILE]\nBUTTON_INFO_0_Fun=1\ndpi=4\n");
         MouseConfig c;
         loadAll(c);
         QCOMPARE(int(c.ProfileID), 0);
         QCOMPARE(int(c.AngleValue), 0);
-        QVERIFY(c.profiles[0] == ProfileData());
+        // Names that may not become file names are replaced; their profiles load as the factory one.
+        QCOMPARE(c.profileNames[0], QStringLiteral("Profile 1"));
+        QCOMPARE(c.profileNames[2], QStringLiteral("Profile 3"));
+        QVERIFY(c.profiles[0] == factoryProfile("Profile 1"));
         QCOMPARE(int(c.profiles[1].dpi), 4);
-        // Saving with the hostile name writes the settings but no file outside Configs/Profile.
-        saveAll(c);
+        // Saving writes the settings but no file outside Configs/Profile.
+        QCOMPARE(saveAll(c), 0);
         QVERIFY(!QFile::exists(dir.path() + "/../etc/passwd.prof"));
         QCOMPARE(iniValue(dir, "Config/ProfileID").toInt(), 0);
     }
