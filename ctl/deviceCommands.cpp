@@ -232,9 +232,10 @@ int runProfile(const QStringList& args)
         err << ctlText("Send data failed, please try again.") << "\n";
         return status;
     }
-    // setCurrentProfile reports nothing yet: once it returns whether Config.ini was written, print
-    // "The configuration could not be saved." and return CTL_FILE_NOT_WRITTEN when it was not.
-    setCurrentProfile(number - 1);
+    if (setCurrentProfile(number - 1) != 0) {
+        err << ctlText("The configuration could not be saved.") << "\n";
+        return CTL_FILE_NOT_WRITTEN;
+    }
     out << ctlText("Profile %1 is active.").arg(number) << "\n";
     return CTL_OK;
 }

@@ -24,11 +24,10 @@ quint8 applyConfiguration(bool fullSend, int* sentMask, bool* filesSaved)
 {
     if (sentMask)
         *sentMask = 0;
+    // Saved once, before the send; the send goes on when the disk is full, the caller tells the user.
+    const bool saved = saveAll(currentConfig) == 0;
     if (filesSaved)
-        *filesSaved = true;
-    // saveAll reports nothing yet: once it returns whether the files were written, store a failure
-    // of either save below in *filesSaved (mousecfgctl exits 7 on it).
-    saveAll(currentConfig);
+        *filesSaved = saved;
     const ChangeMask mask = computeChangeMask(currentConfig, sentConfig);
     const ChangeMask sendMask = (diffFlag() == 1 || fullSend) ? CHANGE_ALL : mask;
     if (mouseOff()) {
@@ -39,7 +38,6 @@ quint8 applyConfiguration(bool fullSend, int* sentMask, bool* filesSaved)
     }
     if (sendMask == 0)
         return SEND_OK;
-    saveAll(currentConfig);
     if (sentMask)
         *sentMask = sendMask;
     const quint8 result = downloadConfig(currentConfig, sendMask);
