@@ -3,6 +3,7 @@
 
 #include "store/appContext.h"
 #include "store/iniFile.h"
+#include "store/sensors.h"
 
 #include <QSettings>
 #include <memory>
@@ -281,74 +282,14 @@ void makeDefaultProfile(ProfileData& profile)
         fillFromDescription(p, d);
     else
         fillBuiltInFactorySet(p);
-    p.buttons[40].Fun = 52;
-    p.buttons[41].Fun = 53;
+    p.buttons[40].Fun = ButtonFun::ScrollUp;
+    p.buttons[41].Fun = ButtonFun::ScrollDown;
     profile = p;
 }
 
 int dpiFromRaw(int raw, int sensor)
 {
-    // Real stage values are below a few thousand; the bound keeps hostile values from overflowing.
-    raw = qBound(-1000000, raw, 1000000);
-    switch (sensor) {
-    case 3104:
-    case 31042:
-        if (raw > 106)
-            return 80 * raw - 4240;
-        return raw * 40 == 560 ? 500 : raw * 40;
-    case 3212: {
-        if (raw > 94) {
-            const int dpi = ((raw - 63) * 152 / 10) * 10;
-            return dpi == 7290 ? 7200 : dpi;
-        }
-        if (raw >= 64)
-            return ((raw - 32) * 76 / 10) * 10;
-        const int dpi = (raw * 38 / 10) * 10;
-        switch (dpi) {
-        case 790:
-            return 800;
-        case 1210:
-            return 1200;
-        case 1630:
-            return 1600;
-        case 2390:
-            return 2400;
-        default:
-            return dpi;
-        }
-    }
-    case 3311:
-    case 33112:
-    case 3360:
-        return raw > 120 ? 200 * (raw - 120) + 12000 : 100 * raw;
-    case 3325:
-    case 33252:
-        if (raw > 75)
-            return 400 * (raw - 75) + 10000;
-        return raw > 50 ? 200 * (raw - 50) + 5000 : 100 * raw;
-    case 3327:
-        if (raw == 106)
-            return 16400;
-        if (raw > 92)
-            return 300 * (raw - 92) + 12300;
-        return raw > 61 ? 200 * (raw - 61) + 6200 : 100 * (raw + 1);
-    case 3333:
-        return raw > 80 ? 200 * (raw - 80) + 8000 : 100 * raw;
-    case 3335:
-    case 33352:
-        return raw > 160 ? 200 * (raw - 160) + 16000 : 100 * raw;
-    case 3370:
-        return raw > 200 ? 100 * (raw - 200) + 10000 : 50 * raw;
-    case 3389:
-        return raw > 320 ? 100 * (raw - 320) + 16000 : 50 * raw;
-    case 3395:
-    case 33952:
-        return raw > 519 ? 100 * (raw - 519) + 26000 : 50 * (raw + 1);
-    case 3399:
-        return raw > 399 ? 100 * (raw - 399) + 20000 : 50 * (raw + 1);
-    default:
-        return 0;
-    }
+    return sensorRawToDpi(raw, sensor);
 }
 
 bool isNear(int a, int b)
