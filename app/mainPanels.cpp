@@ -3,7 +3,6 @@
 #include "app/MousecfgWidget.h"
 
 #include "app/KroProcessDialog.h"
-#include "app/mouseProfile.h"
 #include "widgets/KroPushButton.h"
 #include "buttons/KroBtnWindow.h"
 #include "buttons/KroGunsetDialog.h"

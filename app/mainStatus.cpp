@@ -6,7 +6,6 @@
 #include "app/ProfileManager.h"
 #include "app/StatusDisplay.h"
 #include "app/TrayController.h"
-#include "app/mouseProfile.h"
 #include "widgets/KroMessageBox.h"
 #include "widgets/KroPushButton.h"
 #include "widgets/skinStyle.h"
@@ -21,6 +20,7 @@
 #include "store/appContext.h"
 #include "store/deviceDescription.h"
 #include "store/profileFiles.h"
+#include "store/sensors.h"
 #include "store/settings.h"
 
 #include <QCoreApplication>
@@ -90,7 +90,7 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
     if (m_dpiPanel)
         static_cast<KroDPIWindow*>(m_dpiPanel)->setActiveStage(iDPI);
     setProfileDpi(currentConfig.profileNames[currentConfig.ProfileID % PROFILE_COUNT], iDPI);
-    const int dpi = dpiFromRaw(int(mouseProfile(currentConfig).stages[iDPI].xy), sensorModel());
+    const int dpi = displayedDpi(mouseProfile(currentConfig).stages[iDPI], sensorModel());
     showOsd(tr("DPI") + QStringLiteral(" %1:%2").arg(iDPI + 1).arg(dpi));
 }
 

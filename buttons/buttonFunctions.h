@@ -2,29 +2,10 @@
 #pragma once
 
 #include "store/MouseConfig.h"
+#include "store/buttonCodes.h"
 
 #include <QString>
 #include <QVector>
-
-namespace ButtonFun {
-enum Code : int {
-    Left = 1,
-    Right = 2,
-    Middle = 3,
-    Forward = 4,
-    Back = 5,
-    SingleKey = 6,
-    ComboKey = 7,
-    FireKey = 12,
-    ButtonOff = 16,
-    ScrollUp = 52,
-    ScrollDown = 53,
-    LedSwitch = 54,
-    Sniper = 55,
-    Macro = FUN_MACRO,
-    GunFile = FUN_GUNFILE,
-};
-}
 
 // Slot groups of the assignment panel: front page 0-19, side page 20-39, wheel pair 40-41.
 constexpr int GROUP_FRONT = 0;

@@ -98,22 +98,6 @@ void fireModeOfTarget(quint8 target, int& mode, int& keyCode)
     }
 }
 
-SniperRange sniperRange(int sensorId)
-{
-    switch (sensorId) {
-    case 3104:
-        return { 14, 26, 15, 26, 14 };
-    case 3212:
-        return { 16, 32, 17, 32, 16 };
-    case 3333:
-        return { 2, 10, 1, 10, 3 };
-    case 3389:
-        return { 2, 20, 2, 20, 6 };
-    default: // 3325, 3327, 3335, 3360 and sensors without a table of their own
-        return { 1, 10, 1, 10, 3 };
-    }
-}
-
 int correctedSniperStep(int storedStep, int sensorId)
 {
     const SniperRange range = sniperRange(sensorId);

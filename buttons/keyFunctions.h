@@ -3,6 +3,7 @@
 
 #include "platform/KeyboardCapture.h"
 #include "store/MouseConfig.h"
+#include "store/sensors.h"
 
 #include <QtGlobal>
 
@@ -24,16 +25,7 @@ quint8 fireTarget(int mode, int keyCode);
 // Mode and key code (0 for the mouse modes) of a stored target.
 void fireModeOfTarget(quint8 target, int& mode, int& keyCode);
 
-// Sniper step range of a sensor: the slider range and the value a stored step outside the
-// valid range is replaced by.
-struct SniperRange {
-    int sliderMin;
-    int sliderMax;
-    int validMin;
-    int validMax;
-    int fallback;
-};
-SniperRange sniperRange(int sensorId);
+// A stored sniper step, or the sensor's fallback when it is outside the valid range.
 int correctedSniperStep(int storedStep, int sensorId);
 
 // Combo key: five slots Shift, Ctrl, Win, Alt, key. The modifiers are stored as their left keys.

@@ -10,6 +10,7 @@
 #include "store/batteryLevel.h"
 #include "store/deviceDescription.h"
 #include "store/profileFiles.h"
+#include "store/sensors.h"
 #include "store/settings.h"
 
 #include <QCoreApplication>
@@ -131,7 +132,7 @@ void printStatus(const MouseReport& r)
     out << ctlText("Active profile:") << " " << profile + 1 << " (" << source << ")\n";
     out << ctlText("DPI stage:") << " " << stage + 1;
     if (stage >= 0 && stage < DPI_STAGE_COUNT) {
-        const int dpi = dpiFromRaw(int(data.stages[stage].x), sensorModel());
+        const int dpi = displayedDpi(mouseProfile(saved).stages[stage], sensorModel());
         if (dpi > 0)
             out << " (" << dpi << " DPI)";
     }

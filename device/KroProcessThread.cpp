@@ -41,6 +41,8 @@ quint8 applyConfiguration(bool fullSend, int* sentMask, bool* filesSaved)
     if (sentMask)
         *sentMask = sendMask;
     const quint8 result = downloadConfig(currentConfig, sendMask);
+    if (result == SEND_OK)
+        consumeMacroWriteSigns(currentConfig);
     // Whatever the outcome: a failed send leaves the mouse unknown, so the next apply sends everything.
     sentConfig = currentConfig;
     setDiffFlag(result == SEND_OK ? 0 : 1);

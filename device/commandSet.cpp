@@ -5,6 +5,7 @@
 #include "device/macroDownload.h"
 #include "store/deviceDescription.h"
 #include "store/keyTable.h"
+#include "store/sensors.h"
 #include "store/settings.h"
 
 #include <algorithm>
@@ -18,71 +19,22 @@ constexpr quint8 APPLY_ADDR = 0xF3;
 constexpr quint8 APPLY_GROUPS[] = { 0x04, 0x01, 0x02, 0x08, 0x10 };
 constexpr quint8 EFFECT_MAP[LED_MODE_COUNT] = { 0, 1, 2, 3, 4, 5, 5, 5, 5, 5, 7, 6, 8, 9 };
 
-// Sensor resolution registers by raw stage value; each table starts at its first defined index.
-constexpr quint8 SENSOR_A[] = { 0, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 16, 17, 18, 19, 20, 22, 23, 24, 25, 26, 27,
-    29, 30, 31, 32, 33, 35, 37, 38, 39, 40, 41, 42, 44, 45, 46, 47, 48, 50, 51, 52, 53, 54, 56, 57, 58, 59, 60, 62, 63,
-    64, 65, 66, 68, 69, 70, 71, 72, 74, 75, 76, 77, 78, 80, 81, 82, 83, 84, 86, 87, 88, 89, 90, 92, 93, 94, 95, 96, 98,
-    99, 100, 101, 102, 104, 105, 106, 107, 108, 110, 111, 112, 113, 114, 116, 117, 118, 119, 120, 122, 123, 124, 125,
-    126, 128, 129, 130, 131, 132, 134, 135, 136, 137, 138, 140, 141, 142, 143 };
-constexpr quint8 SENSOR_B[]
-    = { 0, 2, 4, 6, 8, 11, 13, 15, 18, 20, 22, 25, 27, 29, 32, 34, 36, 39, 41, 43, 46, 48, 50, 52, 55, 57, 59, 62, 64,
-          66, 69, 71, 73, 76, 78, 80, 83, 85, 87, 90, 92, 94, 97, 99, 101, 104, 106, 108, 111, 113, 115 };
-constexpr quint8 SENSOR_C[] = { 0, 4, 6, 9, 11, 13, 15, 18, 20, 22, 24, 27, 29, 31, 33, 36, 38, 40, 43, 45, 47, 49, 52,
-    54, 56, 58, 61, 63, 65, 67, 70, 72, 74, 77, 79, 81, 83, 86, 88, 90, 92, 95, 97, 99, 102, 104, 106, 108, 111, 113,
-    115, 117, 120, 122, 124, 127, 129, 131, 133, 135, 138, 140 };
-constexpr quint8 SENSOR_D[] = { 4, 6, 9, 11, 14, 16, 18, 21, 23, 25, 27, 29, 32, 34, 36, 39, 41, 43, 46, 48, 50, 52, 55,
-    57, 59, 62, 64, 66, 69, 72, 74, 77, 78, 81, 84, 85, 88, 91, 93, 95, 98, 100, 102, 105, 107, 109, 112, 114, 116, 119,
-    121, 123, 126, 128, 130, 133, 135, 137, 140, 142, 145, 147, 149, 151, 154, 156, 158, 161, 163, 165, 168, 171, 173,
-    175, 178, 180, 182, 185, 187 };
-// Indexes 121..160 of the fifth table; 1..120 are those of SENSOR_A.
-constexpr quint8 SENSOR_E_HIGH[]
-    = { 144, 146, 147, 148, 149, 150, 152, 153, 154, 155, 156, 158, 159, 160, 161, 162, 164, 165, 166, 167, 168, 170,
-          171, 172, 173, 174, 176, 177, 178, 179, 180, 181, 182, 183, 184, 185, 186, 187, 188, 188 };
-
-// Looks up index i of a table whose first entry is index `first`; indexes outside it are clamped, so a
-// stage value beyond the sensor's range sends the nearest register value instead of reading past the table.
-template <size_t N> quint8 tableAt(const quint8 (&table)[N], quint32 first, quint32 i)
-{
-    return table[std::min<quint32>(std::max(i, first) - first, N - 1)];
-}
-
-quint8 sensorA(quint32 i)
-{
-    return tableAt(SENSOR_A, 1, i);
-}
-quint8 sensorB(quint32 i)
-{
-    return tableAt(SENSOR_B, 0, i);
-}
-quint8 sensorC(quint32 i)
-{
-    return tableAt(SENSOR_C, 0, i);
-}
-quint8 sensorD(quint32 i)
-{
-    return tableAt(SENSOR_D, 2, i);
-}
-quint8 sensorE(quint32 i)
-{
-    return i <= 120 ? sensorA(i) : tableAt(SENSOR_E_HIGH, 121, i);
-}
-
 struct ButtonCode {
     int fun;
     SlotBytes bytes;
 };
 // Slot bytes of the button functions that carry no parameters.
 constexpr ButtonCode BUTTON_CODES[] = {
-    { 1, { 0x81, 0, 0, 0 } },
-    { 2, { 0x82, 0, 0, 0 } },
-    { 3, { 0x83, 0, 0, 0 } },
-    { 4, { 0x85, 0, 0, 0 } },
-    { 5, { 0x84, 0, 0, 0 } },
+    { ButtonFun::Left, { 0x81, 0, 0, 0 } },
+    { ButtonFun::Right, { 0x82, 0, 0, 0 } },
+    { ButtonFun::Middle, { 0x83, 0, 0, 0 } },
+    { ButtonFun::Forward, { 0x85, 0, 0, 0 } },
+    { ButtonFun::Back, { 0x84, 0, 0, 0 } },
     { 13, { 0x30, 0, 0, 0 } },
     { 49, { 0x89, 0, 0, 0 } },
     { 48, { 0x8A, 0, 0, 0 } },
-    { 52, { 0x8B, 0, 0, 0 } },
-    { 53, { 0x8C, 0, 0, 0 } },
+    { ButtonFun::ScrollUp, { 0x8B, 0, 0, 0 } },
+    { ButtonFun::ScrollDown, { 0x8C, 0, 0, 0 } },
     { 17, { 0x8F, 0x01, 0x1B, 0 } },
     { 18, { 0x8F, 0x01, 0x06, 0 } },
     { 19, { 0x8F, 0x01, 0x19, 0 } },
@@ -91,7 +43,7 @@ constexpr ButtonCode BUTTON_CODES[] = {
     { 22, { 0x8F, 0x01, 0x11, 0 } },
     { 23, { 0x8F, 0x01, 0x13, 0 } },
     { 24, { 0x8F, 0x01, 0x16, 0 } },
-    { 54, { 0x9B, 0x08, 0, 0 } },
+    { ButtonFun::LedSwitch, { 0x9B, 0x08, 0, 0 } },
     { 61, { 0xA0, 0, 0, 0 } },
     { 25, { 0x8F, 0x04, 0x2B, 0 } },
     { 26, { 0x8F, 0x04, 0x3D, 0 } },
@@ -110,19 +62,19 @@ constexpr ButtonCode BUTTON_CODES[] = {
     { 38, { 0x8E, 0x01, 0x8A, 0x01 } },
     { 40, { 0x8E, 0x01, 0xB7, 0 } },
     { 39, { 0x8E, 0x01, 0xCD, 0 } },
-    { 7, { 0x8F, 0, 0, 0 } },
-    { 55, { 0x9A, 0x01, 0x01, 0x01 } },
+    { ButtonFun::ComboKey, { 0x8F, 0, 0, 0 } },
+    { ButtonFun::Sniper, { 0x9A, 0x01, 0x01, 0x01 } },
     { 41, { 0x8E, 0x01, 0xB6, 0 } },
     { 42, { 0x8E, 0x01, 0xB5, 0 } },
     { 43, { 0x8E, 0x01, 0xE9, 0 } },
     { 44, { 0x8E, 0x01, 0xEA, 0 } },
     { 45, { 0x8E, 0x01, 0xE2, 0 } },
     { 46, { 0x8E, 0x01, 0x83, 0x01 } },
-    { 6, { 0x90, 0, 0, 0 } },
-    { 200, { 0x91, 0, 0, 0 } },
-    { 510, { 0x9D, 0, 0, 0 } },
-    { 12, { 0x99, 0, 0, 0 } },
-    { 16, { 0, 0, 0, 0 } },
+    { ButtonFun::SingleKey, { 0x90, 0, 0, 0 } },
+    { ButtonFun::Macro, { 0x91, 0, 0, 0 } },
+    { ButtonFun::GunFile, { 0x9D, 0, 0, 0 } },
+    { ButtonFun::FireKey, { 0x99, 0, 0, 0 } },
+    { ButtonFun::ButtonOff, { 0, 0, 0, 0 } },
     { 47, { 0x88, 0, 0, 0 } },
     { 63, { 0x97, 0x01, 0, 0 } },
     { 50, { 0x97, 0, 0, 0 } },
@@ -148,60 +100,6 @@ quint8 lo(quint32 v)
 quint8 hi(quint32 v)
 {
     return quint8((v >> 8) & 0xFF);
-}
-
-using Pair = std::array<quint8, 2>;
-
-Pair le16(quint32 v)
-{
-    return { lo(v), hi(v) };
-}
-// Large values of some sensors: offset subtracted, bit 0x80 of the high byte marks the range.
-Pair flagged16(quint32 v)
-{
-    return { lo(v), quint8(hi(v) | 0x80) };
-}
-
-Pair encodeOne(int sensor, quint32 v, bool isY, quint8 modeByte)
-{
-    switch (sensor) {
-    case 3104:
-    case 31042:
-        return v > 106 ? Pair { lo(v - 53), 1 } : Pair { lo(v), 0 };
-    case 3212:
-        if (v > 94)
-            return { lo(v - 63), 2 };
-        return v >= 64 ? Pair { lo(v - 32), 1 } : Pair { lo(v), 0 };
-    case 3311:
-    case 33112:
-        return v <= 120 ? Pair { sensorA(v), 0 } : Pair { sensorA(v - 60), 1 };
-    case 3325:
-    case 33252:
-        if (v <= 50)
-            return { sensorB(v), 0 };
-        return v <= 75 ? Pair { sensorB(v - 25), 1 } : Pair { sensorB(v - 50), 2 };
-    case 3327:
-        if (v <= 61)
-            return { sensorC(v), 0 };
-        return v <= 92 ? Pair { sensorC(v - 31), 1 } : Pair { sensorC(v - 52), 4 };
-    case 3333:
-        return v <= 79 ? Pair { sensorD(v), 0 } : Pair { sensorD(v - 40), 1 };
-    case 3335:
-    case 33352:
-        return v <= 160 ? Pair { sensorE(v), 0 } : Pair { sensorE(v - 80), 1 };
-    case 3360:
-        return v > 120 ? Pair { lo(v - 61), 1 } : Pair { lo(v - 1), 0 };
-    case 3370:
-        return v > 200 ? Pair { lo(v - 101), 1 } : Pair { lo(v - 1), 0 };
-    case 3389:
-        return v > 320 ? flagged16(v - 160) : le16(v);
-    case 3395:
-        return le16(modeByte == 8 ? std::min<quint32>(v, 399) : v);
-    case 33952:
-        return v > (isY ? 520u : 519u) ? flagged16(v - 260) : le16(v);
-    default:
-        return { 0, 0 };
-    }
 }
 
 CommandFrame blockFrame(quint8 command, int address, const quint8* data, int length, quint8 tag)
@@ -289,33 +187,12 @@ SlotBytes shortcutSlot(const ButtonInfo& button)
 
 StagePairs encodeStage(int sensor, quint32 x, quint32 y, quint8 modeByte)
 {
-    const Pair px = encodeOne(sensor, x, false, modeByte);
-    // These sensors have a single resolution register: the X value serves both axes.
-    const bool xOnly = sensor == 3335 || sensor == 33352;
-    const Pair py = xOnly ? px : encodeOne(sensor, y, true, modeByte);
-    if (sensor == 3104 || sensor == 31042)
-        return { py[0], py[1], px[0], px[1] };
-    return { px[0], px[1], py[0], py[1] };
+    return stageRegisters(sensor, x, y, modeByte);
 }
 
 quint8 encodeSensorRaw(int sensor, quint8 raw)
 {
-    switch (sensor) {
-    case 3104:
-    case 3212:
-    case 3389:
-        return raw;
-    case 3325:
-        return sensorB(raw);
-    case 3327:
-        return sensorC(raw);
-    case 3335:
-        return sensorE(raw);
-    case 3360:
-        return quint8(raw - 1);
-    default:
-        return 4;
-    }
+    return lockRegister(sensor, raw);
 }
 
 quint8 effectCode(quint8 ledMode)
@@ -393,18 +270,18 @@ SlotBytes buttonSlotBytes(const ButtonInfo& button, int sensor, int macroNumber)
     case FUN_MACRO:
     case FUN_GUNFILE:
         return macroSlot(button, macroNumber);
-    case 6: {
+    case ButtonFun::SingleKey: {
         quint8 usage = 0;
         hidUsageForKey(button.Res1, usage);
         return { 0x90, 0, quint8(usage), 0 };
     }
-    case 7:
+    case ButtonFun::ComboKey:
         return shortcutSlot(button);
-    case 12:
+    case ButtonFun::FireKey:
         if (button.Res1 == 0)
             return { 0x99, 0x81, 3, 0 };
         return { 0x99, button.Res1, lo(quint32(button.LoopNumber)), quint8(button.KeyNumber / 10) };
-    case 55: {
+    case ButtonFun::Sniper: {
         const quint8 v = encodeSensorRaw(sensor, button.Res1);
         return { 0x9A, 1, v, v };
     }

@@ -3,6 +3,7 @@
 
 #include "device/transaction.h"
 #include "store/MouseConfig.h"
+#include "store/sensors.h"
 
 #include <array>
 #include <vector>
@@ -27,7 +28,7 @@ constexpr int LIGHTING_BLOCK_SIZE = 80;
 constexpr int GENERAL_DATA_SIZE = 19;
 
 using FrameList = std::vector<CommandFrame>;
-using StagePairs = std::array<quint8, 4>; // the four stage bytes in the order they are sent
+using StagePairs = StageRegisters;
 using SlotBytes = std::array<quint8, 4>;
 using ButtonBlock = std::array<quint8, BUTTON_BLOCK_SIZE>;
 using LightingBlock = std::array<quint8, LIGHTING_BLOCK_SIZE>;

@@ -5,7 +5,7 @@
 #include "panels/KroSingleDPI.h"
 #include "panels/KroSlider.h"
 #include "panels/SleepControls.h"
-#include "panels/dpiRanges.h"
+#include "store/sensors.h"
 #include "panels/panelStyle.h"
 #include "store/deviceDescription.h"
 #include "store/settings.h"

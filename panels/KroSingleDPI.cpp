@@ -1,13 +1,13 @@
 // One DPI stage row and its labels in dots per inch.
 #include "panels/KroSingleDPI.h"
 
-#include "widgets/KroLabel.h"
-#include "widgets/skinStyle.h"
 #include "panels/KroTwoBarSlider.h"
-#include "panels/dpiRanges.h"
 #include "panels/panelStyle.h"
 #include "store/appContext.h"
 #include "store/deviceDescription.h"
+#include "store/sensors.h"
+#include "widgets/KroLabel.h"
+#include "widgets/skinStyle.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -85,6 +85,7 @@ void KroSingleDPI::setLink(quint8 link)
     const QSignalBlocker block(m_linkBox);
     m_linkBox->setChecked(m_link);
     m_slider->setLinked(m_link);
+    updateLabels();
 }
 
 void KroSingleDPI::setUsed(quint8 used)
@@ -98,7 +99,11 @@ void KroSingleDPI::updateLabels()
 {
     m_xLabel->setText(QStringLiteral("X:%1").arg(dpiFromRaw(m_x, m_sensor)));
     m_yLabel->setText(QStringLiteral("Y:%1").arg(dpiFromRaw(m_y, m_sensor)));
-    m_dpiLabel->setText(QStringLiteral("DPI : %1").arg(dpiFromRaw(m_y, m_sensor)));
+    DpiStage stage;
+    stage.link = m_link;
+    stage.x = quint32(qMax(0, m_x));
+    stage.y = quint32(qMax(0, m_y));
+    m_dpiLabel->setText(QStringLiteral("DPI : %1").arg(displayedDpi(stage, m_sensor)));
 }
 
 void KroSingleDPI::onSliderChanged(int x, int y)
@@ -113,6 +118,7 @@ void KroSingleDPI::onStateChanged(int state)
 {
     m_link = state == Qt::Checked ? 1 : 0;
     m_slider->setLinked(m_link);
+    updateLabels();
     emit LinkSignal(m_link, m_stage);
 }
 

@@ -6,6 +6,25 @@
 MouseConfig currentConfig;
 MouseConfig sentConfig;
 
+ProfileData& mouseProfile(MouseConfig& config)
+{
+    return config.profiles[0];
+}
+
+const ProfileData& mouseProfile(const MouseConfig& config)
+{
+    return config.profiles[0];
+}
+
+void alignActiveProfile(MouseConfig& config)
+{
+    const ProfileData& mouse = mouseProfile(config);
+    ProfileData& active = config.current();
+    active.LedMode = mouse.LedMode;
+    active.LedSleepTime = mouse.LedSleepTime;
+    active.LedMoveOFF = mouse.LedMoveOFF;
+}
+
 namespace {
 template <typename T, size_t N> bool sameArray(const T (&a)[N], const T (&b)[N])
 {

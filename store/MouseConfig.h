@@ -11,8 +11,7 @@ constexpr int BUTTON_SLOT_COUNT = 42;
 constexpr int KEYINFO_COUNT = 63;
 constexpr int LED_MODE_COUNT = 14;
 
-constexpr int FUN_MACRO = 200;
-constexpr int FUN_GUNFILE = 510;
+#include "store/buttonCodes.h"
 
 enum ChangeBits {
     CHANGE_GENERAL = 1,
@@ -91,16 +90,36 @@ struct MouseConfig {
     quint8 SensorMode = 0;
     QString profileNames[PROFILE_COUNT];
 
-    ProfileData& current() { return profiles[ProfileID < PROFILE_COUNT ? ProfileID : 0]; }
-    const ProfileData& current() const { return profiles[ProfileID < PROFILE_COUNT ? ProfileID : 0]; }
+    // The active slot: ProfileID, or 0 when it names no profile.
+    int activeSlot() const { return ProfileID < PROFILE_COUNT ? ProfileID : 0; }
+    // Puts an out-of-range ProfileID back to the first slot.
+    void clampProfileId() { ProfileID = quint8(activeSlot()); }
+    ProfileData& current() { return profiles[activeSlot()]; }
+    const ProfileData& current() const { return profiles[activeSlot()]; }
 };
+
+// The mouse keeps one set of DPI stages, button functions and lighting (effect, effect records and
+// sleep settings): the download takes them from the first profile. Report rate and scroll lines are
+// sent for all five profiles, and the active DPI stage goes with the active profile. The pages
+// show and edit exactly these, so what the window shows is what an apply sends.
+ProfileData& mouseProfile(MouseConfig& config);
+const ProfileData& mouseProfile(const MouseConfig& config);
+
+// The general block sends the lighting effect of the active profile, and the change comparison
+// looks for new sleep settings there too. Before a send the active profile takes the effect and
+// the sleep settings of the mouse profile, so the effect sent is the one the lighting page shows
+// and a changed sleep setting is sent even while another slot is active.
+void alignActiveProfile(MouseConfig& config);
 
 // The record the panels edit, and the record as last sent to the mouse.
 extern MouseConfig currentConfig;
 extern MouseConfig sentConfig;
 
-// Which groups differ between the two records. May clear Setting/WriteSign of bound macro files.
+// Which groups differ between the two records; a bound macro whose file carries Setting/WriteSign
+// counts as changed. Reads files, writes none: the apply consumes the marks after a good send.
 ChangeMask computeChangeMask(const MouseConfig& current, const MouseConfig& sent);
+// Clears Setting/WriteSign of every macro bound in the configuration, after it was sent.
+void consumeMacroWriteSigns(const MouseConfig& sent);
 
 // Field-by-field equality (colours compared as colour values), for tests and "anything changed?" checks.
 bool operator==(const DpiStage& a, const DpiStage& b);

@@ -1,4 +1,5 @@
-// computeChangeMask: which groups of settings differ between the edited and the sent configuration.
+// computeChangeMask: which groups of settings differ between the edited and the sent configuration,
+// and the edited-macro marks an apply consumes once the mouse has them.
 #include "store/MouseConfig.h"
 
 #include "store/iniFile.h"
@@ -9,6 +10,14 @@
 #include <cstring>
 
 namespace {
+const QString WRITE_SIGN_KEY = QStringLiteral("Setting/WriteSign");
+
+// The file of a macro name inside MacroDB; a name leading out of it gives an empty path.
+QString macroPath(const QString& macroName)
+{
+    return safeChildPath(configDir() + QStringLiteral("/MacroDB"), macroName, ".MSMACRO");
+}
+
 bool generalDiffers(const MouseConfig& a, const MouseConfig& b)
 {
     for (int i = 0; i < PROFILE_COUNT; ++i) {
@@ -45,16 +54,13 @@ bool keyInfoDiffers(const ButtonInfo& a, const ButtonInfo& b)
     return std::memcmp(a.keyInfo, b.keyInfo, sizeof(a.keyInfo)) != 0;
 }
 
-// Reads Setting/WriteSign of a bound macro; a set mark is cleared so an edited macro is sent once.
-bool takeMacroWriteSign(const QString& macroName)
+// Setting/WriteSign of a bound macro: the file was edited since it was last sent.
+bool macroWriteSignSet(const QString& macroName)
 {
-    const QString path = safeChildPath(configDir() + QStringLiteral("/MacroDB"), macroName, ".MSMACRO");
+    const QString path = macroPath(macroName);
     if (!iniReadable(path))
         return false;
-    if (intFromVariant(QSettings(path, QSettings::IniFormat).value(QStringLiteral("Setting/WriteSign"))) == 0)
-        return false;
-    writeIni(path, [](QSettings& s) { s.setValue(QStringLiteral("Setting/WriteSign"), 0); });
-    return true;
+    return intFromVariant(QSettings(path, QSettings::IniFormat).value(WRITE_SIGN_KEY)) != 0;
 }
 
 bool slotDiffers(const ButtonInfo& a, const ButtonInfo& b)
@@ -66,7 +72,7 @@ bool slotDiffers(const ButtonInfo& a, const ButtonInfo& b)
         return keyInfoDiffers(a, b);
     if (a.macroname != b.macroname || keyInfoDiffers(a, b))
         return true;
-    return takeMacroWriteSign(a.macroname);
+    return macroWriteSignSet(a.macroname);
 }
 
 bool buttonsDiffer(const MouseConfig& a, const MouseConfig& b)
@@ -111,4 +117,14 @@ ChangeMask computeChangeMask(const MouseConfig& current, const MouseConfig& sent
     if (lightingDiffers(current, sent))
         mask |= CHANGE_LIGHTING;
     return mask;
+}
+
+void consumeMacroWriteSigns(const MouseConfig& sent)
+{
+    for (const ProfileData& profile : sent.profiles) {
+        for (const ButtonInfo& button : profile.buttons) {
+            if (button.Fun == FUN_MACRO && macroWriteSignSet(button.macroname))
+                writeIni(macroPath(button.macroname), [](QSettings& s) { s.setValue(WRITE_SIGN_KEY, 0); });
+        }
+    }
 }

@@ -3,7 +3,10 @@
 
 #include "store/appContext.h"
 #include "store/iniFile.h"
+#include "store/sensors.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QSettings>
 #include <memory>
 #include <mutex>
@@ -12,25 +15,57 @@ namespace {
 std::mutex g_matrixMutex;
 ButtonBytes g_matrix = {};
 
-// Opens the description when it can be read; null otherwise.
-std::unique_ptr<QSettings> openDescription()
+// The description as last read, with what it was read from so a new app dir or a rewritten file
+// is read again. A value set in memory stays until the app dir changes.
+struct HeldDescription {
+    QString path;
+    QDateTime modified;
+    qint64 size = -1;
+    bool pinned = false;
+    std::shared_ptr<const DescriptionValues> values;
+};
+std::mutex g_descriptionMutex;
+HeldDescription g_description;
+
+DescriptionValues readDescriptionFile(const QString& path)
+{
+    DescriptionValues v;
+    if (!iniReadable(path))
+        return v;
+    QSettings settings(path, QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("PROFILE"));
+    v.present = true;
+    for (const QString& key : settings.allKeys())
+        v.keys.insert(key, settings.value(key));
+    return v;
+}
+
+std::shared_ptr<const DescriptionValues> openDescription()
 {
     const QString path = descriptionPath();
-    if (!iniReadable(path))
-        return nullptr;
-    auto settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
-    settings->beginGroup(QStringLiteral("PROFILE"));
-    return settings;
+    const QFileInfo info(path);
+    std::lock_guard<std::mutex> lock(g_descriptionMutex);
+    HeldDescription& held = g_description;
+    const bool samePath = held.values && held.path == path;
+    if (samePath && (held.pinned || (held.modified == info.lastModified() && held.size == info.size())))
+        return held.values;
+    held = { path, info.lastModified(), info.size(), false,
+        std::make_shared<const DescriptionValues>(readDescriptionFile(path)) };
+    return held.values;
 }
 
-int intKey(const QSettings* s, const QString& key, int fallback)
+int intKey(const DescriptionValues* s, const QString& key, int fallback)
 {
-    if (!s || !s->contains(key))
+    if (!s || !s->present || !s->keys.contains(key))
         return fallback;
-    return intFromVariant(s->value(key));
+    return intFromVariant(s->keys.value(key));
 }
 
-// One key from a fresh read of the file, as every single-key getter does.
+QVariant valueOf(const DescriptionValues& s, const QString& key)
+{
+    return s.keys.value(key);
+}
+
 int descriptionInt(const char* key, int fallback)
 {
     const auto s = openDescription();
@@ -40,7 +75,7 @@ int descriptionInt(const char* key, int fallback)
 QString descriptionString(const char* key)
 {
     const auto s = openDescription();
-    return s ? s->value(QLatin1String(key)).toString() : QString();
+    return s->present ? valueOf(*s, QLatin1String(key)).toString() : QString();
 }
 
 QString buttonKey(int i, const char* field)
@@ -52,18 +87,18 @@ QString ledKey(int m, const char* field)
     return QStringLiteral("LedMode/LED_MODE_%1_%2").arg(m).arg(QLatin1String(field));
 }
 
-void readBytes(const QSettings& s, const char* field, ButtonBytes& out)
+void readBytes(const DescriptionValues& s, const char* field, ButtonBytes& out)
 {
     for (int i = 0; i < DESCRIPTION_BUTTON_COUNT; ++i)
         out[size_t(i)] = quint8(intKey(&s, buttonKey(i, field), 0));
 }
 
-int combinedButtonCount(const QSettings* s)
+int combinedButtonCount(const DescriptionValues* s)
 {
     return intKey(s, QStringLiteral("ButtonCount"), 0) ^ intKey(s, QStringLiteral("MouseDpi"), 0);
 }
 
-void readDescriptionButton(const QSettings& s, int i, DescriptionButton& b)
+void readDescriptionButton(const DescriptionValues& s, int i, DescriptionButton& b)
 {
     b.ID = intKey(&s, buttonKey(i, "ID"), 0);
     b.Fun = intKey(&s, buttonKey(i, "Fun"), 0);
@@ -125,10 +160,21 @@ QString descriptionPath()
     return appDir() + QStringLiteral("/DefaultProfile.bin");
 }
 
+std::shared_ptr<const DescriptionValues> deviceDescriptionValues()
+{
+    return openDescription();
+}
+
+void setDeviceDescriptionValues(const DescriptionValues& values)
+{
+    std::lock_guard<std::mutex> lock(g_descriptionMutex);
+    g_description = { descriptionPath(), QDateTime(), -1, true, std::make_shared<const DescriptionValues>(values) };
+}
+
 int readDeviceDescription(DeviceDescription& description)
 {
     const auto s = openDescription();
-    if (!s)
+    if (!s->present)
         return -1;
     DeviceDescription d;
     d.dpi = quint8(intKey(s.get(), QStringLiteral("dpi"), 0));
@@ -136,13 +182,13 @@ int readDeviceDescription(DeviceDescription& description)
     d.LedMode = quint8(intKey(s.get(), QStringLiteral("LedMode"), 0));
     d.LedMoveOFF = quint8(intKey(s.get(), QStringLiteral("LedMoveOFF"), 0));
     for (int i = 0; i < DPI_STAGE_COUNT; ++i)
-        d.stageValues[i] = uintFromVariant(s->value(QStringLiteral("DPI_INFO_%1_xy").arg(i)));
+        d.stageValues[i] = uintFromVariant(valueOf(*s, QStringLiteral("DPI_INFO_%1_xy").arg(i)));
     for (int i = 0; i < DESCRIPTION_BUTTON_COUNT; ++i)
         readDescriptionButton(*s, i, d.buttons[i]);
     for (int m = 0; m < LED_MODE_COUNT; ++m) {
-        d.lighting[m].RGB = colourFromVariant(s->value(ledKey(m, "RGB")));
-        d.lighting[m].bright = uintFromVariant(s->value(ledKey(m, "bright")));
-        d.lighting[m].breath = uintFromVariant(s->value(ledKey(m, "breath")));
+        d.lighting[m].RGB = colourFromVariant(valueOf(*s, ledKey(m, "RGB")));
+        d.lighting[m].bright = uintFromVariant(valueOf(*s, ledKey(m, "bright")));
+        d.lighting[m].breath = uintFromVariant(valueOf(*s, ledKey(m, "breath")));
     }
     description = d;
     return 0;
@@ -151,7 +197,7 @@ int readDeviceDescription(DeviceDescription& description)
 int readButtonMatrix(ButtonBytes& matrix)
 {
     const auto s = openDescription();
-    if (!s)
+    if (!s->present)
         return -1;
     readBytes(*s, "Matrix", matrix);
     return 0;
@@ -160,7 +206,7 @@ int readButtonMatrix(ButtonBytes& matrix)
 int readButtonRows(ButtonBytes& rows)
 {
     const auto s = openDescription();
-    if (!s)
+    if (!s->present)
         return -1;
     readBytes(*s, "Matrix2", rows);
     return combinedButtonCount(s.get());
@@ -169,7 +215,7 @@ int readButtonRows(ButtonBytes& rows)
 int readSensorDefaults(SensorBytes& sensor)
 {
     const auto s = openDescription();
-    if (!s)
+    if (!s->present)
         return -1;
     static const char* const keys[7] = { "lift", "angle", "butondelay", "jitter", "wake", "sensormode", "sync" };
     static const int defaults[7] = { 0, 0, 20, 0, 0, 1, 0 };
@@ -281,74 +327,14 @@ void makeDefaultProfile(ProfileData& profile)
         fillFromDescription(p, d);
     else
         fillBuiltInFactorySet(p);
-    p.buttons[40].Fun = 52;
-    p.buttons[41].Fun = 53;
+    p.buttons[40].Fun = ButtonFun::ScrollUp;
+    p.buttons[41].Fun = ButtonFun::ScrollDown;
     profile = p;
 }
 
 int dpiFromRaw(int raw, int sensor)
 {
-    // Real stage values are below a few thousand; the bound keeps hostile values from overflowing.
-    raw = qBound(-1000000, raw, 1000000);
-    switch (sensor) {
-    case 3104:
-    case 31042:
-        if (raw > 106)
-            return 80 * raw - 4240;
-        return raw * 40 == 560 ? 500 : raw * 40;
-    case 3212: {
-        if (raw > 94) {
-            const int dpi = ((raw - 63) * 152 / 10) * 10;
-            return dpi == 7290 ? 7200 : dpi;
-        }
-        if (raw >= 64)
-            return ((raw - 32) * 76 / 10) * 10;
-        const int dpi = (raw * 38 / 10) * 10;
-        switch (dpi) {
-        case 790:
-            return 800;
-        case 1210:
-            return 1200;
-        case 1630:
-            return 1600;
-        case 2390:
-            return 2400;
-        default:
-            return dpi;
-        }
-    }
-    case 3311:
-    case 33112:
-    case 3360:
-        return raw > 120 ? 200 * (raw - 120) + 12000 : 100 * raw;
-    case 3325:
-    case 33252:
-        if (raw > 75)
-            return 400 * (raw - 75) + 10000;
-        return raw > 50 ? 200 * (raw - 50) + 5000 : 100 * raw;
-    case 3327:
-        if (raw == 106)
-            return 16400;
-        if (raw > 92)
-            return 300 * (raw - 92) + 12300;
-        return raw > 61 ? 200 * (raw - 61) + 6200 : 100 * (raw + 1);
-    case 3333:
-        return raw > 80 ? 200 * (raw - 80) + 8000 : 100 * raw;
-    case 3335:
-    case 33352:
-        return raw > 160 ? 200 * (raw - 160) + 16000 : 100 * raw;
-    case 3370:
-        return raw > 200 ? 100 * (raw - 200) + 10000 : 50 * raw;
-    case 3389:
-        return raw > 320 ? 100 * (raw - 320) + 16000 : 50 * raw;
-    case 3395:
-    case 33952:
-        return raw > 519 ? 100 * (raw - 519) + 26000 : 50 * (raw + 1);
-    case 3399:
-        return raw > 399 ? 100 * (raw - 399) + 20000 : 50 * (raw + 1);
-    default:
-        return 0;
-    }
+    return sensorRawToDpi(raw, sensor);
 }
 
 bool isNear(int a, int b)

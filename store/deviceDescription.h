@@ -5,8 +5,11 @@
 #include "store/MouseConfig.h"
 
 #include <QColor>
+#include <QMap>
 #include <QString>
+#include <QVariant>
 #include <array>
+#include <memory>
 
 constexpr int DESCRIPTION_BUTTON_COUNT = 16;
 using ButtonBytes = std::array<quint8, DESCRIPTION_BUTTON_COUNT>;
@@ -45,6 +48,18 @@ struct DeviceDescription {
 
 // appDir() + "/DefaultProfile.bin".
 QString descriptionPath();
+
+// The [PROFILE] keys of the description as one read gives them; present is false when the file
+// cannot be read (every getter then gives its default).
+struct DescriptionValues {
+    bool present = false;
+    QMap<QString, QVariant> keys; // e.g. "ButtonCount", "LedMode/LED_MODE_0_RGB"
+};
+// The description, read once and held for the process; read again when the app dir changes or
+// the file is rewritten.
+std::shared_ptr<const DescriptionValues> deviceDescriptionValues();
+// Puts a description in place of the file until the app dir changes (tests build them in memory).
+void setDeviceDescriptionValues(const DescriptionValues& values);
 
 // Whole-file readers: 0, or -1 when the file is missing (outputs untouched then).
 int readDeviceDescription(DeviceDescription& description);

@@ -226,8 +226,7 @@ int importConfig(MouseConfig& config, const QString& path)
     for (int i = 0; i < PROFILE_COUNT; ++i)
         listed[i] = s.value(QStringLiteral("Profile%1").arg(i + 1)).toString();
     s.endGroup();
-    if (result.ProfileID >= PROFILE_COUNT)
-        result.ProfileID = 0;
+    result.clampProfileId();
     for (int i = 0; i < PROFILE_COUNT; ++i) {
         ProfileData& p = result.profiles[i];
         const quint8 moveOff = p.LedMoveOFF;

@@ -137,8 +137,7 @@ void loadAll(MouseConfig& config)
         moveAside(path);
     }
     // Callers index the profiles with it.
-    if (c.ProfileID >= PROFILE_COUNT)
-        c.ProfileID = 0;
+    c.clampProfileId();
     for (int i = 0; i < PROFILE_COUNT; ++i) {
         QString& name = c.profileNames[i];
         const bool listed = !name.isEmpty();

@@ -4,7 +4,7 @@
 #include "panels/KroSingleDPI.h"
 #include "panels/KroSlider.h"
 #include "panels/KroTwoBarSlider.h"
-#include "panels/dpiRanges.h"
+#include "store/sensors.h"
 #include "panelsTestData.h"
 #include "store/deviceDescription.h"
 #include "support/TestAppDir.h"

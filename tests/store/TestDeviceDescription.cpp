@@ -2,6 +2,7 @@
 #include "support/TestAppDir.h"
 
 #include "store/deviceDescription.h"
+#include "store/sensors.h"
 
 #include <QtTest>
 
@@ -202,6 +203,31 @@ private slots:
         QFETCH(int, raw);
         QFETCH(int, dpi);
         QCOMPARE(::dpiFromRaw(raw, sensor), dpi);
+    }
+
+    // The DPI the stage row, the notices and mousecfgctl show for one stage; xy is stale on purpose.
+    void displayedDpiOfAStage_data()
+    {
+        QTest::addColumn<int>("sensor");
+        QTest::addColumn<int>("link");
+        QTest::addColumn<int>("dpi");
+        QTest::newRow("linked shows x") << 3389 << 1 << 1000;
+        QTest::newRow("unlinked shows y") << 3389 << 0 << 2000;
+        QTest::newRow("one register shows x") << 3335 << 0 << 2000;
+        QTest::newRow("unknown sensor") << 1234 << 0 << 0;
+    }
+
+    void displayedDpiOfAStage()
+    {
+        QFETCH(int, sensor);
+        QFETCH(int, link);
+        QFETCH(int, dpi);
+        DpiStage stage;
+        stage.link = quint8(link);
+        stage.xy = 7;
+        stage.x = 20;
+        stage.y = 40;
+        QCOMPARE(displayedDpi(stage, sensor), dpi);
     }
 
     void isNearAllowsNine() { QVERIFY(isNear(91, 100) && isNear(109, 100) && !isNear(90, 100) && !isNear(110, 100)); }
