@@ -1,9 +1,9 @@
 // Paints the macro event table: key names, button and move names, press/release and delays.
 #include "macros/KroMacroItemDelegate.h"
 
-#include "widgets/skinStyle.h"
 #include "store/appContext.h"
 #include "store/keyTable.h"
+#include "widgets/skinStyle.h"
 
 #include <QApplication>
 #include <QPainter>

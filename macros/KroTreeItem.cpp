@@ -1,10 +1,10 @@
 // Row widget of a move entry in the mouse-action tree: its label and a distance edit.
 #include "macros/KroTreeItem.h"
 
-#include "widgets/KroLabel.h"
-#include "widgets/skinStyle.h"
 #include "macros/macroLook.h"
 #include "store/appContext.h"
+#include "widgets/KroLabel.h"
+#include "widgets/skinStyle.h"
 
 #include <QIntValidator>
 #include <QLineEdit>

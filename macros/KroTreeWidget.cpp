@@ -1,8 +1,8 @@
 // The mouse-action tree: five buttons (with PRESS DOWN / BOUNCE UP children) and four moves.
 #include "macros/KroTreeWidget.h"
 
-#include "widgets/skinStyle.h"
 #include "macros/KroTreeItem.h"
+#include "widgets/skinStyle.h"
 
 #include <QHeaderView>
 

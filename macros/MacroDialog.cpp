@@ -1,20 +1,21 @@
 // The macro page: construction, layout, texts, the macro list, and import/export of macro files.
 #include "macros/MacroDialog.h"
 
-#include "widgets/KroFileDialog.h"
-#include "widgets/KroLabel.h"
-#include "widgets/KroMessageBox.h"
-#include "widgets/KroPushButton.h"
-#include "widgets/skinStyle.h"
 #include "macros/KroMacroItemDelegate.h"
 #include "macros/KroTreeItem.h"
 #include "macros/KroTreeWidget.h"
 #include "macros/MacroFileDialogs.h"
+#include "macros/MacroRowEditor.h"
 #include "macros/macroLook.h"
 #include "macros/macroTableRows.h"
 #include "platform/KeyboardCapture.h"
 #include "store/appContext.h"
 #include "store/deviceDescription.h"
+#include "widgets/KroFileDialog.h"
+#include "widgets/KroLabel.h"
+#include "widgets/KroMessageBox.h"
+#include "widgets/KroPushButton.h"
+#include "widgets/skinStyle.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -153,9 +154,13 @@ void MacroDialog::buildWidgets()
     m_delegate = new KroMacroItemDelegate(m_unit, m_table);
     m_table->setItemDelegate(m_delegate);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Shift and Ctrl pick a block of rows for copy, cut and delete.
+    m_table->setSelectionMode(QAbstractItemView::ContiguousSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setFocusPolicy(Qt::NoFocus);
+    // A click gives the table the focus so that its shortcuts work; recording moves it away again.
+    m_table->setFocusPolicy(Qt::ClickFocus);
+    m_table->installEventFilter(this);
+    m_rowEditor = new MacroRowEditor(m_table, m_model, this);
     m_table->verticalHeader()->hide();
     // The last column takes the rest of the width: no bare header area at the right end.
     m_table->horizontalHeader()->setStretchLastSection(true);
@@ -203,6 +208,12 @@ void MacroDialog::buildWidgets()
     m_save = makeButton("macroSave", &MacroDialog::onSave);
     m_cancel = makeButton("macroCancel", &MacroDialog::onCancel);
     m_gunSet = makeButton("macroGunSet", &MacroDialog::onGunSet);
+    m_copy = makeButton("macroCopy", &MacroDialog::onCopy);
+    m_cut = makeButton("macroCut", &MacroDialog::onCut);
+    m_paste = makeButton("macroPaste", &MacroDialog::onPaste);
+    m_undoButton = makeButton("macroUndo", &MacroDialog::onUndo);
+    m_redoButton = makeButton("macroRedo", &MacroDialog::onRedo);
+    m_recordAfter = makeButton("macroRecordAfter", &MacroDialog::onRecordAfter);
     m_stop->hide();
     m_gunSet->hide();
     buildEditPanel();
@@ -280,6 +291,12 @@ void MacroDialog::retranslateTexts()
         { m_save, QT_TR_NOOP("SAVE") },
         { m_cancel, QT_TR_NOOP("CANCEL") },
         { m_gunSet, QT_TR_NOOP("GUN SET") },
+        { m_copy, QT_TR_NOOP("COPY") },
+        { m_cut, QT_TR_NOOP("CUT") },
+        { m_paste, QT_TR_NOOP("PASTE") },
+        { m_undoButton, QT_TR_NOOP("UNDO") },
+        { m_redoButton, QT_TR_NOOP("REDO") },
+        { m_recordAfter, QT_TR_NOOP("RECORD AFTER") },
         { m_loop[0], QT_TR_NOOP("LOOPS TIME(1-255)") },
         { m_loop[1], QT_TR_NOOP("REPEAT RUN WHEN KEY DOWN") },
         { m_loop[2], QT_TR_NOOP("REPEAT RUN UNTIL THE KEY DOWN") },
@@ -325,12 +342,13 @@ void MacroDialog::placeWidgets()
     place(m_nameEdit, 258, 1, 180, 24);
     place(m_changeName, 442, 0, 120, 26);
     place(m_gunSet, 566, 0, 99, 26);
-    place(m_table, 160, 30, 505, 240);
+    place(m_table, 160, 30, 505, 210);
 
+    placeRow({ m_copy, m_cut, m_paste, m_undoButton, m_redoButton }, 160, 246, 505, 26);
     placeRow({ m_edit, m_top, m_bottom, m_moveUp, m_moveDown, m_deleteRow }, 160, 276, 505, 26);
     // START and STOP share a place: the row is laid out for the longer of the two.
     KroPushButton* const startOrStop = m_start->text().size() >= m_stop->text().size() ? m_start : m_stop;
-    placeRow({ m_clear, m_insertDelay, startOrStop, m_save, m_cancel }, 160, 306, 505, 26);
+    placeRow({ m_clear, m_insertDelay, startOrStop, m_recordAfter, m_save, m_cancel }, 160, 306, 505, 26);
     (startOrStop == m_start ? m_stop : m_start)->setGeometry(startOrStop->geometry());
 
     // Check boxes on the left, the loop choices in a wide column on the right.
@@ -488,6 +506,15 @@ Macro MacroDialog::editorMacro() const
 
 void MacroDialog::showMacro(const Macro& m)
 {
+    showSettings(m);
+    setTableRows(*m_model, m.events);
+    fitColumns();
+    SelectRow(m_model->rowCount() - 1);
+    m_rowEditor->clearHistory();
+}
+
+void MacroDialog::showSettings(const Macro& m)
+{
     m_recordDelays->setChecked(m.delayType == DELAY_RECORDED);
     m_defaultDelayBox->setChecked(m.delayType == DELAY_DEFAULT);
     m_defaultDelay->setText(m.defaultDelay);
@@ -498,9 +525,6 @@ void MacroDialog::showMacro(const Macro& m)
             m_loop[i]->setState(m_loopOn[i] ? 1 : 0);
         }
     }
-    setTableRows(*m_model, m.events);
-    fitColumns();
-    SelectRow(m_model->rowCount() - 1);
 }
 
 void MacroDialog::loadCurrentMacro()
@@ -574,10 +598,12 @@ void MacroDialog::onDeleteMacro()
     const QString next = names.isEmpty() ? QString() : names.at(std::clamp(row, 0, int(names.size()) - 1));
     m_currentName.clear();
     reloadList(next);
-    if (m_currentName.isEmpty())
+    if (m_currentName.isEmpty()) {
         m_model->removeRows(0, m_model->rowCount());
-    else
+        m_rowEditor->clearHistory();
+    } else {
         loadCurrentMacro();
+    }
 }
 
 void MacroDialog::onChangeName()
@@ -725,7 +751,7 @@ void MacroDialog::onBatch(bool bChecked)
 
 void MacroDialog::enableSingleMacroControls(bool bEnable)
 {
-    for (KroPushButton* b : { m_new, m_deleteMacro, m_changeName, m_start, m_gunSet, m_edit })
+    for (KroPushButton* b : { m_new, m_deleteMacro, m_changeName, m_start, m_recordAfter, m_gunSet, m_edit })
         b->setEnabled(bEnable);
     m_nameEdit->setEnabled(bEnable);
 }

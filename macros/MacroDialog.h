@@ -2,6 +2,7 @@
 #pragma once
 
 #include "macros/MacroRecorder.h"
+#include "macros/MacroTableCommand.h"
 #include "store/macroFiles.h"
 
 #include <QModelIndex>
@@ -10,10 +11,12 @@
 class KeyboardCapture;
 class KroLabel;
 class KroMacroItemDelegate;
+class MacroRowEditor;
 class KroPushButton;
 class KroTreeWidget;
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -24,6 +27,8 @@ class QTreeWidgetItem;
 class MacroDialog : public QWidget {
     Q_OBJECT
 public:
+    using PageAction = void (MacroDialog::*)();
+
     explicit MacroDialog(QWidget* parent = nullptr);
     ~MacroDialog() override;
 
@@ -74,6 +79,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void connectNotify(const QMetaMethod& signal) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void onStart();
@@ -98,6 +104,13 @@ private slots:
     void onLoopClicked();
     void onEditMouseChanged(int index);
     void onEditDirectionChanged(int index);
+    // Clipboard, history and recording into the rows (MacroDialogClipboard.cpp).
+    void onCopy();
+    void onCut();
+    void onPaste();
+    void onUndo();
+    void onRedo();
+    void onRecordAfter();
 
 private:
     void buildWidgets();
@@ -115,6 +128,8 @@ private:
     void resetEditor(int delayType);
     Macro editorMacro() const;
     void showMacro(const Macro& macro);
+    // The delay and loop options of the macro, not its rows.
+    void showSettings(const Macro& macro);
     bool macroListFull();
     void warn(const QString& heading, const QString& message);
     void importOne(const QString& path);
@@ -138,6 +153,11 @@ private:
     void leaveEditMode();
     void stopCaptureUnlessNeeded();
     void updateGunSetVisibility();
+    void startRecording(bool bAfterSelection);
+    void recordKey(int scanCode, int flags);
+    void warnUnreleasedKeys();
+    // The page's action for a key pressed in the table, or null.
+    static PageAction tableShortcut(const QKeyEvent& key);
 
     static MacroDialog* s_instance;
 
@@ -151,6 +171,10 @@ private:
     int m_lastEditScan = -1;
     int m_lastEditFlags = -1;
     bool m_loopOn[3] = { false, false, false };
+    // Where the next recorded rows go, and the table when the recording began.
+    int m_recordAt = 0;
+    int m_recordedRows = 0;
+    MacroTableState m_beforeRecording;
 
     QListWidget* m_list = nullptr;
     QCheckBox* m_batchBox = nullptr;
@@ -159,6 +183,7 @@ private:
     QTableView* m_table = nullptr;
     QStandardItemModel* m_model = nullptr;
     KroMacroItemDelegate* m_delegate = nullptr;
+    MacroRowEditor* m_rowEditor = nullptr;
     KroLabel* m_treeLabel = nullptr;
     KroTreeWidget* m_tree = nullptr;
 
@@ -197,5 +222,11 @@ private:
     KroPushButton* m_save = nullptr;
     KroPushButton* m_cancel = nullptr;
     KroPushButton* m_gunSet = nullptr;
+    KroPushButton* m_copy = nullptr;
+    KroPushButton* m_cut = nullptr;
+    KroPushButton* m_paste = nullptr;
+    KroPushButton* m_undoButton = nullptr;
+    KroPushButton* m_redoButton = nullptr;
+    KroPushButton* m_recordAfter = nullptr;
     QList<KroPushButton*> m_buttons;
 };

@@ -1,13 +1,14 @@
 // The macro page's event rows: recording, inserting by hand, reordering and editing one row.
-#include "widgets/KroLabel.h"
-#include "widgets/KroMessageBox.h"
-#include "widgets/KroPushButton.h"
 #include "macros/KroTreeItem.h"
 #include "macros/KroTreeWidget.h"
 #include "macros/MacroDialog.h"
+#include "macros/MacroRowEditor.h"
 #include "macros/macroTableRows.h"
 #include "platform/KeyboardCapture.h"
 #include "store/keyTable.h"
+#include "widgets/KroLabel.h"
+#include "widgets/KroMessageBox.h"
+#include "widgets/KroPushButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -45,8 +46,7 @@ void MacroDialog::SelectRow(int row)
     qDebug("SelectRow %d", row);
     if (row < 0 || row >= m_model->rowCount())
         return;
-    m_table->setCurrentIndex(m_model->index(row, 0));
-    m_table->scrollTo(m_model->index(row, 0));
+    m_rowEditor->selectRows(row, row);
 }
 
 void MacroDialog::checkbtn_clicked()
@@ -103,12 +103,14 @@ bool MacroDialog::insertRows(const QVector<MacroEvent>& events)
         warn(tr("Warning"), tr("A MACRO HOLDS AT MOST 63 EVENTS."));
         return false;
     }
-    int row = currentRow();
-    for (const MacroEvent& e : events) {
-        row = m_model->rowCount() == 0 ? 0 : row + 1;
-        insertTableRow(*m_model, row, e);
-        SelectRow(row);
-    }
+    m_rowEditor->change([&] {
+        int row = currentRow();
+        for (const MacroEvent& e : events) {
+            row = m_model->rowCount() == 0 ? 0 : row + 1;
+            insertTableRow(*m_model, row, e);
+            SelectRow(row);
+        }
+    });
     fitColumns();
     return true;
 }
@@ -152,8 +154,10 @@ void MacroDialog::onInsertDelay()
 void MacroDialog::moveCurrentRow(int to)
 {
     const int from = currentRow();
-    if (moveTableRow(*m_model, from, to))
-        SelectRow(to);
+    m_rowEditor->change([&] {
+        if (moveTableRow(*m_model, from, to))
+            SelectRow(to);
+    });
 }
 
 void MacroDialog::onTop()
@@ -179,16 +183,12 @@ void MacroDialog::onMoveDown()
 
 void MacroDialog::onDeleteRow()
 {
-    const int row = currentRow();
-    if (row < 0)
-        return;
-    m_model->removeRow(row);
-    SelectRow(std::min(row, m_model->rowCount() - 1));
+    m_rowEditor->removeSelected();
 }
 
 void MacroDialog::onClear()
 {
-    m_model->removeRows(0, m_model->rowCount());
+    m_rowEditor->change([this] { m_model->removeRows(0, m_model->rowCount()); });
 }
 
 // ---- Recording ----------------------------------------------------------------------------------
@@ -210,11 +210,24 @@ void MacroDialog::setPageEnabled(bool bEnable, const QList<QWidget*>& keep)
 
 void MacroDialog::onStart()
 {
+    startRecording(false);
+}
+
+void MacroDialog::startRecording(bool bAfterSelection)
+{
     m_recorder.start();
     m_recording = true;
     m_start->hide();
     m_stop->show();
-    m_model->removeRows(0, m_model->rowCount());
+    m_beforeRecording = m_rowEditor->state();
+    if (bAfterSelection) {
+        const int last = m_rowEditor->lastSelected();
+        m_recordAt = last < 0 ? m_model->rowCount() : last + 1;
+    } else {
+        m_model->removeRows(0, m_model->rowCount());
+        m_recordAt = 0;
+    }
+    m_recordedRows = 0;
     if (m_list->count() == 0)
         return;
     setPageEnabled(false, { m_stop });
@@ -231,12 +244,15 @@ void MacroDialog::onStop()
     setPageEnabled(true, {});
     emit EnableButtonsSignal(true);
     m_capture->stop();
-    if (MacroRecorder::hasUnreleasedKeys(rows())) {
-        KroMessageBox box(
-            KroMessageBox::Warning, QString(), tr("Warning"), tr("ONE OR MORE KEYS HAS NOT BEEN RELEASED."), this);
-        box.exec();
-    }
+    m_rowEditor->changed(m_beforeRecording);
+    warnUnreleasedKeys();
     saveCurrentMacro();
+}
+
+void MacroDialog::warnUnreleasedKeys()
+{
+    if (MacroRecorder::hasUnreleasedKeys(rows()))
+        warn(tr("Warning"), tr("ONE OR MORE KEYS HAS NOT BEEN RELEASED."));
 }
 
 void MacroDialog::onKeyCaptured(int scanCode, int flags)
@@ -256,21 +272,13 @@ void MacroDialog::onKeyCaptured(int scanCode, int flags)
             return;
         MacroEvent e = tableRow(*m_model, row);
         e.dataL = usage;
-        setTableRow(*m_model, row, e);
+        m_rowEditor->change([&] { setTableRow(*m_model, row, e); }, row);
         m_editKeyLabel->setText(keyName(code));
         fitColumns();
         return;
     }
-    if (!m_recording)
-        return;
-    const QVector<MacroEvent> added
-        = m_recorder.keyEvent(scanCode, flags, m_model->rowCount(), delayType(), defaultDelayMs());
-    if (added.isEmpty())
-        return;
-    setFocus();
-    for (const MacroEvent& e : added)
-        insertTableRow(*m_model, m_model->rowCount(), e);
-    SelectRow(m_model->rowCount() - 1);
+    if (m_recording)
+        recordKey(scanCode, flags);
 }
 
 // ---- Editing one row ----------------------------------------------------------------------------
@@ -377,7 +385,7 @@ void MacroDialog::onEditMouseChanged(int index)
         return;
     MacroEvent e = tableRow(*m_model, row);
     e.dataL = macroButtonBit(index);
-    setTableRow(*m_model, row, e);
+    m_rowEditor->change([&] { setTableRow(*m_model, row, e); }, row);
     fitColumns();
 }
 
@@ -387,7 +395,7 @@ void MacroDialog::onEditDirectionChanged(int index)
     if (row < 0)
         return;
     const int distance = std::clamp(m_editDistance->text().toInt(), 1, MACRO_MAX_MOVE);
-    setTableRow(*m_model, row, MacroEvent::move(MoveDirection(index & 3), distance));
+    m_rowEditor->change([&] { setTableRow(*m_model, row, MacroEvent::move(MoveDirection(index & 3), distance)); }, row);
     fitColumns();
 }
 
@@ -399,7 +407,8 @@ void MacroDialog::EditMoveChanged(const QString& text)
     const int distance = text.toInt();
     if (distance < 1 || distance > MACRO_MAX_MOVE)
         return;
-    setTableRow(*m_model, row, MacroEvent::move(MoveDirection(m_editDirection->currentIndex() & 3), distance));
+    const MacroEvent e = MacroEvent::move(MoveDirection(m_editDirection->currentIndex() & 3), distance);
+    m_rowEditor->change([&] { setTableRow(*m_model, row, e); }, row);
     fitColumns();
 }
 
@@ -411,7 +420,7 @@ void MacroDialog::EditDelayChanged(const QString& text)
     const int ms = text.toInt();
     if (ms < 10 || ms > 65535)
         return;
-    setTableRow(*m_model, row, delayRowMs(ms));
+    m_rowEditor->change([&] { setTableRow(*m_model, row, delayRowMs(ms)); }, row);
     fitColumns();
 }
 
@@ -428,8 +437,11 @@ void MacroDialog::onSave()
 {
     if (m_recording)
         return;
-    if (m_list->count() > 0)
+    if (m_list->count() > 0) {
+        // Cut and paste can part a press from its release, as a recording can.
+        warnUnreleasedKeys();
         saveCurrentMacro();
+    }
     if (m_editing)
         leaveEditMode();
 }
@@ -439,7 +451,16 @@ void MacroDialog::onCancel()
     if (m_recording)
         return;
     const int row = currentRow();
-    loadCurrentMacro();
+    // Going back to the file is one more step of the history, so a slip of the hand can be undone.
+    Macro m;
+    if (!m_currentName.isEmpty())
+        loadMacro(m_currentName, m);
+    showSettings(m);
+    m_rowEditor->change([&] {
+        setTableRows(*m_model, m.events);
+        SelectRow(m_model->rowCount() - 1);
+    });
+    fitColumns();
     if (m_editing) {
         leaveEditMode();
         SelectRow(std::min(row, m_model->rowCount() - 1));

@@ -1,8 +1,8 @@
 // Style sheets and text fitting shared by the macro page's edits, check boxes and table.
 #include "macros/macroLook.h"
 
-#include "widgets/skinStyle.h"
 #include "store/appContext.h"
+#include "widgets/skinStyle.h"
 
 #include <QFontInfo>
 #include <QWidget>

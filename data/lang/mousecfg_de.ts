@@ -923,6 +923,30 @@
         <source>MOVE RIGHT</source>
         <translation>NACH RECHTS</translation>
     </message>
+    <message>
+        <source>COPY</source>
+        <translation>KOPIEREN</translation>
+    </message>
+    <message>
+        <source>CUT</source>
+        <translation>AUSSCHNEIDEN</translation>
+    </message>
+    <message>
+        <source>PASTE</source>
+        <translation>EINFÜGEN</translation>
+    </message>
+    <message>
+        <source>UNDO</source>
+        <translation>RÜCKGÄNGIG</translation>
+    </message>
+    <message>
+        <source>REDO</source>
+        <translation>WIEDERHOLEN</translation>
+    </message>
+    <message>
+        <source>RECORD AFTER</source>
+        <translation>+ AUFNAHME</translation>
+    </message>
 </context>
 <context>
     <name>MousecfgWidget</name>

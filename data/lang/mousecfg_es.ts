@@ -923,6 +923,30 @@
         <source>MOVE RIGHT</source>
         <translation>DERECHA</translation>
     </message>
+    <message>
+        <source>COPY</source>
+        <translation>COPIAR</translation>
+    </message>
+    <message>
+        <source>CUT</source>
+        <translation>CORTAR</translation>
+    </message>
+    <message>
+        <source>PASTE</source>
+        <translation>PEGAR</translation>
+    </message>
+    <message>
+        <source>UNDO</source>
+        <translation>DESHACER</translation>
+    </message>
+    <message>
+        <source>REDO</source>
+        <translation>REHACER</translation>
+    </message>
+    <message>
+        <source>RECORD AFTER</source>
+        <translation>+ GRABAR</translation>
+    </message>
 </context>
 <context>
     <name>MousecfgWidget</name>

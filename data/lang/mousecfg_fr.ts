@@ -923,6 +923,30 @@
         <source>MOVE RIGHT</source>
         <translation>À DROITE</translation>
     </message>
+    <message>
+        <source>COPY</source>
+        <translation>COPIER</translation>
+    </message>
+    <message>
+        <source>CUT</source>
+        <translation>COUPER</translation>
+    </message>
+    <message>
+        <source>PASTE</source>
+        <translation>COLLER</translation>
+    </message>
+    <message>
+        <source>UNDO</source>
+        <translation>DÉFAIRE</translation>
+    </message>
+    <message>
+        <source>REDO</source>
+        <translation>REFAIRE</translation>
+    </message>
+    <message>
+        <source>RECORD AFTER</source>
+        <translation>+ ENREG.</translation>
+    </message>
 </context>
 <context>
     <name>MousecfgWidget</name>

@@ -923,6 +923,30 @@
         <source>MOVE RIGHT</source>
         <translation>向右移动</translation>
     </message>
+    <message>
+        <source>COPY</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>CUT</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>PASTE</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>UNDO</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>REDO</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>RECORD AFTER</source>
+        <translation>插入录制</translation>
+    </message>
 </context>
 <context>
     <name>MousecfgWidget</name>

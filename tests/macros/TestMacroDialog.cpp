@@ -1,14 +1,15 @@
-// Macro page: list management, recording from the keyboard, hand insertion, row editing, import/export.
-#include "widgets/KroFileDialog.h"
-#include "widgets/KroLabel.h"
-#include "widgets/KroMessageBox.h"
-#include "widgets/KroPushButton.h"
+// Macro page: list management, recording from the keyboard, hand insertion, row editing, import/export,
+// clipboard and history of the rows.
 #include "macros/KroTreeItem.h"
 #include "macros/KroTreeWidget.h"
 #include "macros/MacroDialog.h"
 #include "macros/MacroFileDialogs.h"
 #include "platform/KeyboardCapture.h"
 #include "support/TestAppDir.h"
+#include "widgets/KroFileDialog.h"
+#include "widgets/KroLabel.h"
+#include "widgets/KroMessageBox.h"
+#include "widgets/KroPushButton.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,6 +28,18 @@ namespace {
 constexpr int kEvdevA = 30;
 constexpr int kEvdevS = 31;
 constexpr int kEvdevKeypadEnter = 96;
+constexpr int kEvdevCtrl = 29;
+constexpr int kEvdevShift = 42;
+constexpr int kEvdevZ = 44;
+constexpr int kEvdevC = 46;
+constexpr int kEvdevV = 47;
+constexpr int kEvdevDelete = 111;
+
+const MacroEvent kPressA { 0x84, 0, 4 };
+const MacroEvent kReleaseA { 0x04, 0, 4 };
+const MacroEvent kPressS { 0x84, 0, 22 };
+const MacroEvent kReleaseS { 0x04, 0, 22 };
+const MacroEvent kDelay30 { 6, 0, 3 };
 
 // A shown macro page in its own application directory, with a clock the test moves.
 struct Page {
@@ -69,6 +82,40 @@ struct Page {
         now += 20;
         key(QEvent::KeyRelease, evdev);
     }
+    // A key with modifiers as the desktop delivers it to the focused table: Ctrl (and Shift) down,
+    // the key, and up again, with the native codes the recorder would see.
+    void shortcut(Qt::Key qtKey, int evdev, Qt::KeyboardModifiers mods)
+    {
+        QVector<int> held { kEvdevCtrl };
+        if (mods & Qt::ShiftModifier)
+            held << kEvdevShift;
+        if (!(mods & Qt::ControlModifier))
+            held.clear();
+        for (int code : held)
+            key(QEvent::KeyPress, code);
+        for (QEvent::Type type : { QEvent::ShortcutOverride, QEvent::KeyPress, QEvent::KeyRelease }) {
+            QKeyEvent ev(type, qtKey, mods, quint32(evdev + 8), 0, 0);
+            QCoreApplication::sendEvent(
+                type == QEvent::ShortcutOverride ? static_cast<QObject*>(table()) : window.windowHandle(), &ev);
+        }
+        for (int code : held)
+            key(QEvent::KeyRelease, code);
+    }
+    QTableView* table() const { return find<QTableView>("macroTable"); }
+    // Clicks a row of the table, with Shift to extend the selection to it.
+    void clickRow(int row, Qt::KeyboardModifiers mods = Qt::NoModifier) const
+    {
+        const QRect r = table()->visualRect(table()->model()->index(row, 0));
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, mods, r.center());
+    }
+    void show(const char* macro, const QVector<MacroEvent>& rows)
+    {
+        Macro m;
+        m.events = rows;
+        saveMacro(macro, m);
+        const QStringList names = macroListNames();
+        page->itemClicked(find<QListWidget>("macroList")->model()->index(names.indexOf(macro), 0));
+    }
     QVector<MacroEvent> fileRows() const { return readMacroRows(page->currentMacroName()); }
 };
 
@@ -100,6 +147,9 @@ private slots:
     void importAndExportBatch();
     void gunSetButtonAndNaming();
     void loopButtonsAndDelayOptionsSaved();
+    void copyPasteIntoAnotherMacroAndUndo();
+    void recordAfterSelectedRow();
+    void recordAfterAndPasteStopAt63();
     void screenshots();
 };
 
@@ -519,6 +569,140 @@ void TestMacroDialog::loopButtonsAndDelayOptionsSaved()
     p.click("macroSave");
     loadMacro("loops", m);
     QCOMPARE(m.loopType, int(LOOP_NONE));
+}
+
+void TestMacroDialog::copyPasteIntoAnotherMacroAndUndo()
+{
+    Page p({ "from", "to" });
+    p.show("from", { kPressA, kDelay30, kReleaseA, kPressS });
+    QApplication::setActiveWindow(&p.window);
+    p.clickRow(0);
+    p.clickRow(2, Qt::ShiftModifier);
+    QVERIFY(p.table()->hasFocus());
+    p.page->grab().save("/tmp/macros-block-selected.png");
+    p.shortcut(Qt::Key_C, kEvdevC, Qt::ControlModifier);
+
+    p.show("to", { kDelay30, kReleaseS });
+    p.clickRow(0);
+    p.shortcut(Qt::Key_V, kEvdevV, Qt::ControlModifier);
+    const QVector<MacroEvent> pasted { kDelay30, kPressA, kDelay30, kReleaseA, kReleaseS };
+    QCOMPARE(p.page->rows(), pasted);
+    p.click("macroSave");
+    QCOMPARE(p.fileRows(), pasted);
+    QCOMPARE(macroWriteSign("to"), 1); // sent again at the next apply
+    QVERIFY(KroMessageBox::history().isEmpty());
+
+    // Cutting A's release is allowed; SAVE warns as a recording's STOP does, and saves.
+    p.clickRow(3);
+    p.click("macroCut");
+    QCOMPARE(p.page->currentRow(), 3);
+    p.click("macroSave");
+    QCOMPARE(lastMessage(), QString("ONE OR MORE KEYS HAS NOT BEEN RELEASED."));
+    QCOMPARE(p.fileRows(), (QVector<MacroEvent> { kDelay30, kPressA, kDelay30, kReleaseS }));
+    p.clickRow(0);
+    p.click("macroPaste"); // after the selected row
+    QCOMPARE(p.page->rows(), (QVector<MacroEvent> { kDelay30, kReleaseA, kPressA, kDelay30, kReleaseS }));
+    p.shortcut(Qt::Key_Delete, kEvdevDelete, Qt::NoModifier);
+    QCOMPARE(p.page->rows(), (QVector<MacroEvent> { kDelay30, kPressA, kDelay30, kReleaseS }));
+
+    // Undo walks back delete, paste and cut, selection included; redo goes forward again.
+    p.shortcut(Qt::Key_Z, kEvdevZ, Qt::ControlModifier);
+    p.click("macroUndo");
+    p.shortcut(Qt::Key_Z, kEvdevZ, Qt::ControlModifier);
+    QCOMPARE(p.page->rows(), pasted);
+    QCOMPARE(p.page->currentRow(), 3);
+    p.shortcut(Qt::Key_Z, kEvdevZ, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(p.page->rows(), (QVector<MacroEvent> { kDelay30, kPressA, kDelay30, kReleaseS }));
+    p.click("macroRedo");
+    QCOMPARE(p.page->rows().size(), 5);
+    // None of these keys became a row: outside a recording they are the page's shortcuts.
+    QVERIFY(!p.page->keyboardCapture()->isActive());
+
+    // Clear, a move and an edit (one step however often the value changes) undo too.
+    p.click("macroClear");
+    p.click("macroUndo");
+    QCOMPARE(p.page->rows().size(), 5);
+    p.clickRow(0);
+    p.click("macroEdit");
+    p.find<QLineEdit>("macroEditDelay")->setText("100");
+    p.find<QLineEdit>("macroEditDelay")->setText("1000");
+    p.click("macroSave");
+    p.click("macroBottom");
+    QCOMPARE(p.page->rows().last(), (MacroEvent { 6, 0, 100 }));
+    p.click("macroUndo");
+    p.click("macroUndo");
+    QCOMPARE(p.page->rows().first(), kDelay30);
+    // Loading a macro starts its history afresh.
+    p.show("from", { kPressA });
+    p.click("macroUndo");
+    QCOMPARE(p.page->rows(), (QVector<MacroEvent> { kPressA }));
+}
+
+void TestMacroDialog::recordAfterSelectedRow()
+{
+    struct Case {
+        bool delays;
+        QVector<MacroEvent> expected;
+    };
+    // The inserted block starts without a delay; its delays are in MinDelay units.
+    const Case cases[] = {
+        { false, { kPressS, kPressA, kReleaseA, kReleaseS } },
+        { true, { kPressS, kPressA, { 6, 0, 2 }, kReleaseA, kReleaseS } },
+    };
+    for (const Case& c : cases) {
+        Page p({ "around" });
+        p.show("around", { kPressS, kReleaseS });
+        p.find<QCheckBox>("macroRecordDelays")->setChecked(c.delays);
+        p.page->SelectRow(0);
+        p.now += 5000;
+        p.click("macroRecordAfter");
+        QVERIFY(p.page->isRecording());
+        QVERIFY(p.find("macroStop")->isVisible());
+        p.tap(kEvdevA);
+        p.click("macroStop");
+        QCOMPARE(p.page->rows(), c.expected);
+        QCOMPARE(p.fileRows(), c.expected);
+        p.click("macroUndo"); // the whole recording is one step
+        QCOMPARE(p.page->rows(), (QVector<MacroEvent> { kPressS, kReleaseS }));
+    }
+
+    // While recording, the shortcut keys are macro keys: recorded, nothing pasted.
+    Page p({ "keys" });
+    p.show("keys", { kDelay30 });
+    p.clickRow(0);
+    p.click("macroCopy");
+    p.click("macroRecordAfter");
+    p.table()->setFocus();
+    p.shortcut(Qt::Key_V, kEvdevV, Qt::ControlModifier);
+    p.click("macroStop");
+    QCOMPARE(p.page->rows(),
+        (QVector<MacroEvent> { kDelay30, { 0x84, 0, 0xE0 }, { 0x84, 0, 25 }, { 0x04, 0, 25 }, { 0x04, 0, 0xE0 } }));
+}
+
+void TestMacroDialog::recordAfterAndPasteStopAt63()
+{
+    Page p({ "long" });
+    p.show("long", QVector<MacroEvent>(60, kDelay30));
+    p.find<QCheckBox>("macroRecordDelays")->setChecked(true);
+    p.page->SelectRow(0);
+    p.click("macroRecordAfter");
+    p.tap(kEvdevA); // press, delay and release: 63 rows
+    QVERIFY(KroMessageBox::history().isEmpty());
+    p.now += 20;
+    p.key(QEvent::KeyPress, kEvdevS); // delay and press do not fit: the recording ends and says so
+    QVERIFY(!p.page->isRecording());
+    QVERIFY(!p.page->keyboardCapture()->isActive());
+    QCOMPARE(KroMessageBox::history().first().message, QString("A MACRO HOLDS AT MOST 63 EVENTS."));
+    QCOMPARE(p.fileRows().size(), 63);
+    QCOMPARE(p.fileRows().mid(1, 3), (QVector<MacroEvent> { kPressA, { 6, 0, 2 }, kReleaseA }));
+
+    KroMessageBox::clearTestHooks();
+    KroMessageBox::setDefaultAnswer(QDialog::Accepted);
+    p.clickRow(0);
+    p.click("macroCopy");
+    p.click("macroPaste");
+    QCOMPARE(p.page->rows().size(), 63);
+    QCOMPARE(lastMessage(), QString("A MACRO HOLDS AT MOST 63 EVENTS."));
 }
 
 void TestMacroDialog::screenshots()
