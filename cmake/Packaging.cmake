@@ -21,12 +21,18 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_CONTACT ${MOUSECFG_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configure a wireless gaming mouse over HID")
-set(CPACK_PACKAGE_DESCRIPTION
-    "mousecfg edits the DPI stages, report rate, lift-off distance and sensor switches, the scroll lines, \
-the lighting and the function of every button of a family of wireless gaming mice, through their USB \
-receiver or their charging cable. It records macros and downloads them into the mouse, keeps five \
-on-board profiles and shows the battery level, charging state and connection. mousecfgctl does the \
-same from the command line. The udev rule gives the logged-in user access to the mouse.")
+# Lines of at most 80 columns, as dpkg shows them.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "mousecfg edits the DPI stages, report rate, lift-off distance and sensor\n"
+    "switches, the scroll lines, the lighting and the function of every button of\n"
+    "a family of wireless gaming mice, through their USB receiver or their\n"
+    "charging cable. It records macros and downloads them into the mouse, keeps\n"
+    "five on-board profiles and shows the battery level, charging state and\n"
+    "connection.\n"
+    "\n"
+    "mousecfgctl lists the devices, shows the status and sends the saved\n"
+    "configuration from the command line. The udev rule gives the logged-in user\n"
+    "access to the mouse's receiver and cable.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
