@@ -1,4 +1,5 @@
 // skingen: paints the skin images of the installation, the resource pictures and a contact sheet.
+#include "tools/skingen/appIcon.h"
 #include "tools/skingen/contactSheet.h"
 #include "tools/skingen/gifWriter.h"
 #include "tools/skingen/paintKit.h"
@@ -65,7 +66,9 @@ int main(int argc, char* argv[])
         QStringLiteral("resources"), QStringLiteral("Write the resource pictures."), QStringLiteral("dir"));
     const QCommandLineOption sheetOption(
         QStringLiteral("contact-sheet"), QStringLiteral("Write every image on one sheet."), QStringLiteral("png"));
-    parser.addOptions({ outOption, profileOption, resOption, sheetOption });
+    const QCommandLineOption iconsOption(QStringLiteral("icon-theme"),
+        QStringLiteral("Write the application icon in the icon theme sizes (gets hicolor/)."), QStringLiteral("dir"));
+    parser.addOptions({ outOption, profileOption, resOption, sheetOption, iconsOption });
     parser.process(app);
 
     const QString product = parser.isSet(profileOption) ? productName(parser.value(profileOption)) : QString();
@@ -76,6 +79,9 @@ int main(int argc, char* argv[])
     }
     if (ok && parser.isSet(outOption)) {
         ok = writeAll(paintSkin(product), parser.value(outOption));
+    }
+    if (ok && parser.isSet(iconsOption)) {
+        ok = writeIconTheme(parser.value(iconsOption), QStringLiteral("mousecfg"));
     }
     if (ok && parser.isSet(sheetOption)) {
         SkinList all = paintSkin(product.isEmpty() ? QStringLiteral("Example") : product);

@@ -1,4 +1,5 @@
 // Window chrome: the shaped main background, tabs, title bar buttons, logo, battery frames, app icon.
+#include "tools/skingen/appIcon.h"
 #include "tools/skingen/paintKit.h"
 #include "tools/skingen/skinImages.h"
 
@@ -183,37 +184,11 @@ QImage battery(bool charging)
     return img;
 }
 
-QImage appIcon()
-{
-    QImage img = kit::canvas(256, 256);
-    QPainter p(&img);
-    kit::smooth(p);
-    const QRectF r(8, 8, 240, 240);
-    QLinearGradient g(r.topLeft(), r.bottomRight());
-    g.setColorAt(0, QColor(44, 44, 52));
-    g.setColorAt(1, QColor(12, 12, 15));
-    p.fillPath(kit::chamfered(r, 48), g);
-    p.setPen(QPen(kit::accent, 8));
-    p.drawPath(kit::chamfered(r.adjusted(4, 4, -4, -4), 44));
-    // A mouse outline with a lit wheel.
-    QPainterPath body;
-    body.addRoundedRect(QRectF(84, 48, 88, 160), 44, 44);
-    p.setPen(QPen(QColor(235, 235, 240), 9));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(body);
-    p.drawLine(QPointF(128, 52), QPointF(128, 118));
-    p.drawLine(QPointF(88, 118), QPointF(168, 118));
-    p.setPen(Qt::NoPen);
-    p.setBrush(kit::accent);
-    p.drawRoundedRect(QRectF(120, 70, 16, 30), 8, 8);
-    return img;
-}
-
 } // namespace
 
 SkinList paintWindowChrome()
 {
-    const QImage icon = appIcon();
+    const QImage icon = appIcon(256);
     return {
         { "skin/cfgMainback.png", mainBackground() },
         { "skin/tabbutton-1.png", tab(1) },
