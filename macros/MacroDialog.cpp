@@ -1,11 +1,6 @@
 // The macro page: construction, layout, texts, the macro list, and import/export of macro files.
 #include "macros/MacroDialog.h"
 
-#include "widgets/KroFileDialog.h"
-#include "widgets/KroLabel.h"
-#include "widgets/KroMessageBox.h"
-#include "widgets/KroPushButton.h"
-#include "widgets/skinStyle.h"
 #include "macros/KroMacroItemDelegate.h"
 #include "macros/KroTreeItem.h"
 #include "macros/KroTreeWidget.h"
@@ -15,6 +10,11 @@
 #include "platform/KeyboardCapture.h"
 #include "store/appContext.h"
 #include "store/deviceDescription.h"
+#include "widgets/KroFileDialog.h"
+#include "widgets/KroLabel.h"
+#include "widgets/KroMessageBox.h"
+#include "widgets/KroPushButton.h"
+#include "widgets/skinStyle.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,8 +33,6 @@
 #include <QTableView>
 
 #include <vector>
-
-MacroDialog* MacroDialog::s_instance = nullptr;
 
 namespace {
 
@@ -94,7 +92,6 @@ MacroDialog::MacroDialog(QWidget* parent)
     , m_recorder(m_unit)
     , m_capture(new KeyboardCapture(this))
 {
-    s_instance = this;
     setObjectName(QStringLiteral("macroPage"));
     setFocusPolicy(Qt::ClickFocus);
     buildWidgets();
@@ -106,16 +103,7 @@ MacroDialog::MacroDialog(QWidget* parent)
     placeWidgets();
 }
 
-MacroDialog::~MacroDialog()
-{
-    if (s_instance == this)
-        s_instance = nullptr;
-}
-
-MacroDialog* MacroDialog::instance()
-{
-    return s_instance;
-}
+MacroDialog::~MacroDialog() = default;
 
 KroPushButton* MacroDialog::makeButton(const char* objectName, void (MacroDialog::*slot)())
 {

@@ -3,6 +3,7 @@
 
 #include "macros/MacroRecorder.h"
 #include "store/macroFiles.h"
+#include "widgets/SettingsPage.h"
 
 #include <QModelIndex>
 #include <QWidget>
@@ -21,16 +22,16 @@ class QStandardItemModel;
 class QTableView;
 class QTreeWidgetItem;
 
-class MacroDialog : public QWidget {
+class MacroDialog : public QWidget, public SettingsPage {
     Q_OBJECT
 public:
     explicit MacroDialog(QWidget* parent = nullptr);
     ~MacroDialog() override;
 
-    // The one editor of the process (null before it is built).
-    static MacroDialog* instance();
-
     void retranslateTexts();
+    // Macros live in their own files, not in the record.
+    void loadRecord(const PageRecord&) override { }
+    void retranslate() override { retranslateTexts(); }
     void placeWidgets();
 
     QString currentMacroName() const { return m_currentName; }
@@ -138,8 +139,6 @@ private:
     void leaveEditMode();
     void stopCaptureUnlessNeeded();
     void updateGunSetVisibility();
-
-    static MacroDialog* s_instance;
 
     int m_unit;
     MacroRecorder m_recorder;

@@ -1,14 +1,15 @@
 // Macro page: list management, recording from the keyboard, hand insertion, row editing, import/export.
-#include "widgets/KroFileDialog.h"
-#include "widgets/KroLabel.h"
-#include "widgets/KroMessageBox.h"
-#include "widgets/KroPushButton.h"
 #include "macros/KroTreeItem.h"
 #include "macros/KroTreeWidget.h"
 #include "macros/MacroDialog.h"
 #include "macros/MacroFileDialogs.h"
 #include "platform/KeyboardCapture.h"
 #include "support/TestAppDir.h"
+#include "widgets/KroFileDialog.h"
+#include "widgets/KroLabel.h"
+#include "widgets/KroMessageBox.h"
+#include "widgets/KroPushButton.h"
+#include "widgets/dialogHook.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -74,8 +75,8 @@ struct Page {
 
 QString lastMessage()
 {
-    const auto shown = KroMessageBox::history();
-    return shown.isEmpty() ? QString() : shown.last().message;
+    const auto shown = dialogHook::history(dialogHook::Kind::Message);
+    return shown.isEmpty() ? QString() : shown.last().texts.value(1);
 }
 
 } // namespace
@@ -105,9 +106,9 @@ private slots:
 
 void TestMacroDialog::init()
 {
-    KroMessageBox::clearTestHooks();
-    KroMessageBox::setDefaultAnswer(QDialog::Accepted);
-    KroFileDialog::clearTestHooks();
+    dialogHook::clear();
+    dialogHook::answerEvery(dialogHook::Kind::Message, QDialog::Accepted);
+    dialogHook::clear();
     MacroFileDialogs::clearTestHooks();
 }
 
@@ -127,7 +128,7 @@ void TestMacroDialog::newTakesFreeNameAndStopsAt50()
         registerMacro(QString("m%1").arg(i));
     p.click("macroNew");
     QCOMPARE(lastMessage(), QString("TOO MANY MACROS TO BE CREATE!"));
-    QCOMPARE(KroMessageBox::history().last().heading, QString("WARNING"));
+    QCOMPARE(dialogHook::history(dialogHook::Kind::Message).last().texts.value(0), QString("WARNING"));
     QVERIFY(!macroFileExists("name_4"));
     QCOMPARE(macroListCount(), 50);
 }
@@ -200,7 +201,7 @@ void TestMacroDialog::recordsKeysWithDelays()
     QVERIFY(!p.page->keyboardCapture()->isActive());
     QCOMPARE(enable.last().at(0).toBool(), true);
     QVERIFY(p.find("macroNew")->isEnabled());
-    QVERIFY(KroMessageBox::history().isEmpty());
+    QVERIFY(dialogHook::history(dialogHook::Kind::Message).isEmpty());
 
     // Without delays a recording holds 40 events.
     p.find<QCheckBox>("macroRecordDelays")->click();
@@ -408,26 +409,26 @@ void TestMacroDialog::importAndExportSingle()
     QVERIFY(QFile::copy(macroFilePath("shared"), outside.filePath("shared.MSMACRO")));
     deleteMacroFile("shared");
 
-    KroFileDialog::answerNext(outside.filePath("shared.MSMACRO"));
+    dialogHook::answerNextFile(outside.filePath("shared.MSMACRO"));
     p.click("macroImport");
-    QCOMPARE(KroFileDialog::lastCaption(), QString("Load Macro File"));
-    QCOMPARE(KroFileDialog::lastFilter(), QString("Macro File(*.MSMACRO)"));
+    QCOMPARE(dialogHook::last().texts.value(0), QString("Load Macro File"));
+    QCOMPARE(dialogHook::last().texts.value(2), QString("Macro File(*.MSMACRO)"));
     QCOMPARE(p.page->currentMacroName(), QString("shared"));
     QCOMPARE(p.page->rows(), m.events);
     QCOMPARE(macroListNames(), (QStringList { "here", "shared" }));
 
-    KroFileDialog::answerNext(outside.filePath("shared.MSMACRO"));
+    dialogHook::answerNextFile(outside.filePath("shared.MSMACRO"));
     p.click("macroImport");
     QCOMPARE(lastMessage(), QString("Macro Exist!"));
     QCOMPARE(macroListCount(), 2);
 
-    KroFileDialog::answerNext(outside.filePath("back"));
+    dialogHook::answerNextFile(outside.filePath("back"));
     p.click("macroExport");
-    QCOMPARE(KroFileDialog::lastCaption(), QString("Save Macro File"));
+    QCOMPARE(dialogHook::last().texts.value(0), QString("Save Macro File"));
     QCOMPARE(readMacroRows("shared"), m.events);
     QCOMPARE(QSettings(outside.filePath("back.MSMACRO"), QSettings::IniFormat).value("Setting/Count").toInt(), 2);
 
-    KroFileDialog::answerNext(QString()); // cancelled
+    dialogHook::answerNextFile(QString()); // cancelled
     p.click("macroImport");
     QCOMPARE(macroListCount(), 2);
 }
