@@ -73,7 +73,6 @@ private slots:
         m_dir = std::make_unique<TestAppDir>(true);
         dialogHook::clear();
         dialogHook::answerEvery(dialogHook::Kind::Message, QDialog::Accepted);
-        dialogHook::clear();
         currentConfig = MouseConfig();
         for (int i = 0; i < PROFILE_COUNT; ++i)
             currentConfig.profileNames[i] = QStringLiteral("Profile %1").arg(i + 1);

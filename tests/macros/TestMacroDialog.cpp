@@ -108,7 +108,6 @@ void TestMacroDialog::init()
 {
     dialogHook::clear();
     dialogHook::answerEvery(dialogHook::Kind::Message, QDialog::Accepted);
-    dialogHook::clear();
     MacroFileDialogs::clearTestHooks();
 }
 
