@@ -6,6 +6,12 @@
 #include "app/StatusDisplay.h"
 #include "app/TrayController.h"
 #include "app/fileProblemNotice.h"
+#include "buttons/KroBtnWindow.h"
+#include "macros/MacroDialog.h"
+#include "panels/KroColorWindow.h"
+#include "panels/KroDPIWindow.h"
+#include "panels/KroPointSpeed.h"
+#include "panels/KroReportRate.h"
 #include "widgets/KroLabel.h"
 #include "widgets/KroLineEdit.h"
 #include "widgets/KroMenu.h"
@@ -371,27 +377,23 @@ void MousecfgWidget::switchPage(int page)
 void MousecfgWidget::showPageWidgets()
 {
     const int page = m_page;
-    auto show = [](QWidget* w, bool visible) {
-        if (w)
-            w->setVisible(visible);
-    };
-    show(m_lightingPanel, page == PageLighting);
-    show(m_buttonArea, page == PageCustomize);
-    show(m_dpiPanel, page == PageDpi);
-    show(m_ratePanel, page == PageDpi);
-    show(m_speedPanel, page == PageDpi);
-    show(m_macroPanel, page == PageMacro);
+    m_lightingPanel->setVisible(page == PageLighting);
+    m_buttonArea->setVisible(page == PageCustomize);
+    m_dpiPanel->setVisible(page == PageDpi);
+    m_ratePanel->setVisible(page == PageDpi);
+    m_speedPanel->setVisible(page == PageDpi);
+    m_macroPanel->setVisible(page == PageMacro);
     const bool customize = page == PageCustomize;
-    show(m_frontPicture, page == PageLighting || (customize && m_frontView));
-    show(m_sidePicture, customize && !m_frontView);
-    show(m_modelLabel, page == PageLighting || customize);
-    show(m_frontButton, customize);
-    show(m_sideButton, customize);
-    show(m_scrollUp, customize && m_frontView);
-    show(m_scrollDown, customize && m_frontView);
+    m_frontPicture->setVisible(page == PageLighting || (customize && m_frontView));
+    m_sidePicture->setVisible(customize && !m_frontView);
+    m_modelLabel->setVisible(page == PageLighting || customize);
+    m_frontButton->setVisible(customize);
+    m_sideButton->setVisible(customize);
+    m_scrollUp->setVisible(customize && m_frontView);
+    m_scrollDown->setVisible(customize && m_frontView);
     for (int k = 0; k < MARKER_COUNT; ++k) {
-        show(m_frontMarkers[k], customize && m_frontView);
-        show(m_sideMarkers[k], customize && !m_frontView);
+        m_frontMarkers[k]->setVisible(customize && m_frontView);
+        m_sideMarkers[k]->setVisible(customize && !m_frontView);
     }
 }
 

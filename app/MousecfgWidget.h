@@ -21,17 +21,24 @@
 
 class DeviceWatcher;
 class KroAction;
+class KroBtnWindow;
+class KroColorWindow;
+class KroDPIWindow;
 class KroGetBatteryThread;
 class KroLabel;
 class KroLineEdit;
 class KroMenu;
+class KroPointSpeed;
 class KroPushButton;
+class KroReportRate;
+class MacroDialog;
 class ProfileManager;
 class QAction;
 class QLabel;
 class QMenu;
 class QScrollArea;
 class QTranslator;
+class SettingsPage;
 class StatusDisplay;
 class TrayController;
 
@@ -143,6 +150,7 @@ private:
     void buildLanguageMenu();
     bool switchTranslation(int index);
     void createPanels();
+    void addPage(QWidget* widget, SettingsPage* page, const QString& name, const QRect& place);
     void connectPanels();
     void buildTray();
     KroPushButton* makeButton(
@@ -212,13 +220,14 @@ private:
     KroPushButton* m_firmwareButton = nullptr;
     KroLabel* m_versionLabel = nullptr;
 
-    // Panels; null until their subsystem provides them.
-    QWidget* m_lightingPanel = nullptr;
-    QWidget* m_dpiPanel = nullptr;
-    QWidget* m_ratePanel = nullptr;
-    QWidget* m_speedPanel = nullptr;
-    QWidget* m_macroPanel = nullptr;
-    QWidget* m_buttonPanel = nullptr;
+    // The settings pages, in the order they load the record.
+    QList<SettingsPage*> m_pages;
+    KroColorWindow* m_lightingPanel = nullptr;
+    KroDPIWindow* m_dpiPanel = nullptr;
+    KroReportRate* m_ratePanel = nullptr;
+    KroPointSpeed* m_speedPanel = nullptr;
+    MacroDialog* m_macroPanel = nullptr;
+    KroBtnWindow* m_buttonPanel = nullptr;
     QScrollArea* m_buttonArea = nullptr;
     double m_buttonPanelFactor = 1.0;
 

@@ -5,6 +5,7 @@
 #include "app/ProfileManager.h"
 #include "app/StatusDisplay.h"
 #include "app/modelSwitches.h"
+#include "buttons/KroBtnWindow.h"
 #include "widgets/KroAction.h"
 #include "widgets/KroLabel.h"
 #include "widgets/KroLineEdit.h"
@@ -113,11 +114,8 @@ void MousecfgWidget::placeWidgets()
 {
     for (const Place& place : qAsConst(m_places))
         place.widget->setGeometry(scaledRect(place.rect));
-    if (m_buttonPanel && m_buttonArea) {
-        const int count = usableButtonCount();
-        const int height = count > 9 ? scaled(50 * count + 20) : scaled(440);
-        m_buttonPanel->setFixedSize(scaled(332), height);
-    }
+    const int count = usableButtonCount();
+    m_buttonPanel->setFixedSize(scaled(332), count > 9 ? scaled(50 * count + 20) : scaled(440));
     if (m_status)
         m_status->rescale();
     const QPixmap logo = scaledPicture(appDir() + QStringLiteral("/skin/mouselogo.png"), 200, 50);

@@ -3,11 +3,9 @@
 #include "app/MousecfgWidget.h"
 
 #include "app/KroProcessDialog.h"
-#include "widgets/KroPushButton.h"
 #include "buttons/KroBtnWindow.h"
 #include "buttons/KroGunsetDialog.h"
 #include "buttons/buttonFunctions.h"
-#include "buttons/dialogRunner.h"
 #include "device/KroProcessThread.h"
 #include "device/transaction.h"
 #include "macros/MacroDialog.h"
@@ -21,6 +19,9 @@
 #include "store/appContext.h"
 #include "store/deviceDescription.h"
 #include "store/settings.h"
+#include "widgets/KroPushButton.h"
+#include "widgets/SettingsPage.h"
+#include "widgets/dialogHook.h"
 
 #include <QScrollArea>
 
@@ -36,20 +37,24 @@ void MousecfgWidget::createPanels()
     m_places.append({ m_buttonArea, QRect(285, 90, 332, 442) });
 
     m_dpiPanel = new KroDPIWindow(this, f);
-    m_dpiPanel->setObjectName(QStringLiteral("dpiPanel"));
-    m_places.append({ m_dpiPanel, QRect(285, 90, 456, 460) });
+    addPage(m_dpiPanel, m_dpiPanel, QStringLiteral("dpiPanel"), QRect(285, 90, 456, 460));
     m_speedPanel = new KroPointSpeed(this, f);
-    m_speedPanel->setObjectName(QStringLiteral("pointSpeedPanel"));
-    m_places.append({ m_speedPanel, QRect(746, 185, 229, 366) });
+    addPage(m_speedPanel, m_speedPanel, QStringLiteral("pointSpeedPanel"), QRect(746, 185, 229, 366));
     m_ratePanel = new KroReportRate(this, f);
-    m_ratePanel->setObjectName(QStringLiteral("reportRatePanel"));
-    m_places.append({ m_ratePanel, QRect(746, 90, 229, 90) });
+    addPage(m_ratePanel, m_ratePanel, QStringLiteral("reportRatePanel"), QRect(746, 90, 229, 90));
     m_lightingPanel = new KroColorWindow(this, f);
-    m_lightingPanel->setObjectName(QStringLiteral("lightingPanel"));
-    m_places.append({ m_lightingPanel, QRect(285, 90, 351, 440) });
+    addPage(m_lightingPanel, m_lightingPanel, QStringLiteral("lightingPanel"), QRect(285, 90, 351, 440));
     m_macroPanel = new MacroDialog(this);
-    m_macroPanel->setObjectName(QStringLiteral("macroPanel"));
-    m_places.append({ m_macroPanel, QRect(285, 90, 665, 467) });
+    addPage(m_macroPanel, m_macroPanel, QStringLiteral("macroPanel"), QRect(285, 90, 665, 467));
+    // The order the pages load the record in.
+    m_pages = { m_lightingPanel, m_buttonPanel, m_speedPanel, m_ratePanel, m_dpiPanel, m_macroPanel };
+}
+
+void MousecfgWidget::addPage(QWidget* widget, SettingsPage* page, const QString& name, const QRect& place)
+{
+    widget->setObjectName(name);
+    m_places.append({ widget, place });
+    m_pages.append(page);
 }
 
 // The button panel lays its labels out at the factor it is built with, so a new factor builds it
@@ -61,6 +66,9 @@ void MousecfgWidget::createButtonPanel()
     auto* buttons = new KroBtnWindow(m_buttonArea, &mouseProfile(currentConfig), scaleFactor());
     buttons->setObjectName(QStringLiteral("buttonPanel"));
     m_buttonArea->setWidget(buttons);
+    const int at = m_pages.indexOf(m_buttonPanel);
+    if (at >= 0)
+        m_pages[at] = buttons;
     m_buttonPanel = buttons;
     m_buttonPanelFactor = scaleFactor();
     connect(buttons, &KroBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
@@ -70,20 +78,16 @@ void MousecfgWidget::createButtonPanel()
 
 void MousecfgWidget::connectPanels()
 {
-    auto* rate = static_cast<KroReportRate*>(m_ratePanel);
-    auto* speed = static_cast<KroPointSpeed*>(m_speedPanel);
-    connect(rate, &KroReportRate::RefreshLift, this, &MousecfgWidget::slotLiftChange);
-    connect(speed, &KroPointSpeed::RefreshLift, this, &MousecfgWidget::slotLiftChange);
-    linkLiftControls(rate, speed);
-    linkSleepControls(static_cast<KroDPIWindow*>(m_dpiPanel)->sleepControls(),
-        static_cast<KroColorWindow*>(m_lightingPanel)->sleepControls());
+    connect(m_ratePanel, &KroReportRate::RefreshLift, this, &MousecfgWidget::slotLiftChange);
+    connect(m_speedPanel, &KroPointSpeed::RefreshLift, this, &MousecfgWidget::slotLiftChange);
+    linkLiftControls(m_ratePanel, m_speedPanel);
+    linkSleepControls(m_dpiPanel->sleepControls(), m_lightingPanel->sleepControls());
 
-    auto* macros = static_cast<MacroDialog*>(m_macroPanel);
-    connect(macros, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
-    connect(macros, &MacroDialog::GunSetSignal, this, [this, macros] {
+    connect(m_macroPanel, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
+    connect(m_macroPanel, &MacroDialog::GunSetSignal, this, [this] {
         KroGunsetDialog dialog(this);
-        if (runDialog(&dialog) == QDialog::Accepted)
-            macros->addGunSetMacro(dialog.name(), dialog.events());
+        if (dialogHook::exec(&dialog, dialogHook::Kind::Dialog) == QDialog::Accepted)
+            m_macroPanel->addGunSetMacro(dialog.name(), dialog.events());
     });
 }
 
@@ -92,50 +96,27 @@ void MousecfgWidget::connectPanels()
 void MousecfgWidget::refreshPanels()
 {
     showSlotNames();
-    ProfileData& profile = currentConfig.current();
-    ProfileData& mouse = mouseProfile(currentConfig);
-    if (m_lightingPanel)
-        static_cast<KroColorWindow*>(m_lightingPanel)->setProfile(&mouse);
-    if (m_buttonPanel)
-        static_cast<KroBtnWindow*>(m_buttonPanel)->setProfile(&mouse);
-    if (m_speedPanel)
-        static_cast<KroPointSpeed*>(m_speedPanel)
-            ->loadSettings(&profile, currentConfig.Sync, currentConfig.LiftHigh, currentConfig.AngleValue,
-                currentConfig.Jitter, currentConfig.Debounce, currentConfig.Wake, currentConfig.SensorMode);
-    if (m_ratePanel)
-        static_cast<KroReportRate*>(m_ratePanel)->loadProfile(profile, currentConfig.LiftHigh);
-    if (m_dpiPanel) {
-        // The stages the mouse holds, with the active profile's stage selected.
-        ProfileData shown = mouse;
-        shown.dpi = profile.dpi;
-        auto* dpi = static_cast<KroDPIWindow*>(m_dpiPanel);
-        dpi->setSleepProfile(&mouse);
-        dpi->loadProfile(shown, sensorModel());
-    }
+    const PageRecord record { currentConfig, mouseProfile(currentConfig) };
+    for (SettingsPage* page : qAsConst(m_pages))
+        page->loadRecord(record);
 }
 
 void MousecfgWidget::gatherPanels()
 {
-    if (m_dpiPanel)
-        static_cast<KroDPIWindow*>(m_dpiPanel)->applyTo(mouseProfile(currentConfig), currentConfig.current().dpi);
-    if (m_speedPanel)
-        static_cast<KroPointSpeed*>(m_speedPanel)->applyTo(currentConfig);
-    if (m_ratePanel)
-        static_cast<KroReportRate*>(m_ratePanel)->applyTo(currentConfig);
+    const PageRecord record { currentConfig, mouseProfile(currentConfig) };
+    for (SettingsPage* page : qAsConst(m_pages))
+        page->applyRecord(record);
 }
 
 // index 0..19: a front marker; SIDE_PAGE_FIRST: the side page; -1 / -2: scroll up / down.
 void MousecfgWidget::selectButtonInPanel(int index)
 {
-    if (!m_buttonPanel)
-        return;
-    auto* buttons = static_cast<KroBtnWindow*>(m_buttonPanel);
     if (index == SIDE_PAGE_FIRST)
-        buttons->setSelection(0, GROUP_SIDE);
+        m_buttonPanel->setSelection(0, GROUP_SIDE);
     else if (index >= 0)
-        buttons->setSelection(quint8(index), GROUP_FRONT);
+        m_buttonPanel->setSelection(quint8(index), GROUP_FRONT);
     else
-        buttons->setSelection(quint8(-index - 1), GROUP_WHEEL);
+        m_buttonPanel->setSelection(quint8(-index - 1), GROUP_WHEEL);
 }
 
 int MousecfgWidget::runApplyTransaction(bool gatherPanels, bool fullSend)
@@ -160,33 +141,17 @@ int MousecfgWidget::runApplyTransaction(bool gatherPanels, bool fullSend)
 void MousecfgWidget::rescalePanels()
 {
     const double f = scaleFactor();
-    if (m_buttonArea && f != m_buttonPanelFactor) {
+    if (f != m_buttonPanelFactor) {
         createButtonPanel();
         if (!m_frontView)
             selectButtonInPanel(SIDE_PAGE_FIRST);
     }
-    if (m_lightingPanel)
-        static_cast<KroColorWindow*>(m_lightingPanel)->setScale(f);
-    if (m_dpiPanel)
-        static_cast<KroDPIWindow*>(m_dpiPanel)->setScale(f);
-    if (m_speedPanel)
-        static_cast<KroPointSpeed*>(m_speedPanel)->setScale(f);
-    if (m_ratePanel)
-        static_cast<KroReportRate*>(m_ratePanel)->setScale(f);
+    for (SettingsPage* page : qAsConst(m_pages))
+        page->setScale(f);
 }
 
 void MousecfgWidget::retranslatePanels()
 {
-    if (m_lightingPanel)
-        static_cast<KroColorWindow*>(m_lightingPanel)->retranslate();
-    if (m_buttonPanel)
-        static_cast<KroBtnWindow*>(m_buttonPanel)->retranslate();
-    if (m_dpiPanel)
-        static_cast<KroDPIWindow*>(m_dpiPanel)->retranslate();
-    if (m_speedPanel)
-        static_cast<KroPointSpeed*>(m_speedPanel)->retranslate();
-    if (m_ratePanel)
-        static_cast<KroReportRate*>(m_ratePanel)->retranslate();
-    if (m_macroPanel)
-        static_cast<MacroDialog*>(m_macroPanel)->retranslateTexts();
+    for (SettingsPage* page : qAsConst(m_pages))
+        page->retranslate();
 }

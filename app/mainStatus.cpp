@@ -87,8 +87,7 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
         return;
     ProfileData& profile = currentConfig.current();
     profile.dpi = iDPI;
-    if (m_dpiPanel)
-        static_cast<KroDPIWindow*>(m_dpiPanel)->setActiveStage(iDPI);
+    m_dpiPanel->setActiveStage(iDPI);
     setProfileDpi(currentConfig.profileNames[currentConfig.ProfileID % PROFILE_COUNT], iDPI);
     const int dpi = displayedDpi(mouseProfile(currentConfig).stages[iDPI], sensorModel());
     showOsd(tr("DPI") + QStringLiteral(" %1:%2").arg(iDPI + 1).arg(dpi));
@@ -97,8 +96,7 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
 void MousecfgWidget::slotRefreshRate(quint8 iRate)
 {
     currentConfig.current().pollrate = iRate;
-    if (m_ratePanel)
-        static_cast<KroReportRate*>(m_ratePanel)->loadProfile(currentConfig.current(), currentConfig.LiftHigh);
+    m_ratePanel->loadProfile(currentConfig.current(), currentConfig.LiftHigh);
     QString text;
     switch (iRate) {
     case 8:

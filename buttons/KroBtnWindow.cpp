@@ -1,19 +1,19 @@
 // Button assignment panel: label layout, function menus, the entry handler and macro binding.
 #include "buttons/KroBtnWindow.h"
 
-#include "widgets/KroAction.h"
-#include "widgets/KroMenu.h"
-#include "widgets/KroMessageBox.h"
-#include "widgets/KroPushButton.h"
 #include "buttons/KroComboKeyWindow.h"
 #include "buttons/KroFireKeyWindow.h"
 #include "buttons/KroMacroSelect.h"
 #include "buttons/KroSingleKeyWindow.h"
 #include "buttons/KroSniperWindow.h"
-#include "buttons/dialogRunner.h"
 #include "store/deviceDescription.h"
 #include "store/macroFiles.h"
 #include "store/settings.h"
+#include "widgets/KroAction.h"
+#include "widgets/KroMenu.h"
+#include "widgets/KroMessageBox.h"
+#include "widgets/KroPushButton.h"
+#include "widgets/dialogHook.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -137,6 +137,11 @@ void KroBtnWindow::refreshLabels()
 {
     for (int slot = 0; slot < BUTTON_SLOT_COUNT; ++slot)
         m_labels[slot]->setText(m_profile ? slotLabelText(m_profile->buttons[slot], slot) : QString());
+}
+
+void KroBtnWindow::loadRecord(const PageRecord& record)
+{
+    setProfile(&record.mouse);
 }
 
 void KroBtnWindow::setProfile(ProfileData* profile)
@@ -320,7 +325,7 @@ bool KroBtnWindow::bindMacro(ButtonInfo& button)
     const bool bound = button.Fun == ButtonFun::Macro;
     KroMacroSelect dialog(this, tr("MACRO SELECT"), bound ? button.macroname : QString(), bound ? button.LoopNumber : 1,
         bound ? button.Res1 : 0);
-    if (runDialog(&dialog) != QDialog::Accepted)
+    if (dialogHook::exec(&dialog, dialogHook::Kind::Dialog) != QDialog::Accepted)
         return false;
     // A macro whose file is gone would bind a button that plays nothing: keep the old function.
     if (!macroFileExists(dialog.selectedName())) {
@@ -348,7 +353,7 @@ bool KroBtnWindow::runKeyDialog(ButtonInfo& button, int code)
         KroSingleKeyWindow dialog(this);
         if (prefill)
             dialog.prefill(button.Res1);
-        if (runDialog(&dialog) != QDialog::Accepted)
+        if (dialogHook::exec(&dialog, dialogHook::Kind::Dialog) != QDialog::Accepted)
             return false;
         button.Res1 = dialog.key();
         break;
@@ -357,7 +362,7 @@ bool KroBtnWindow::runKeyDialog(ButtonInfo& button, int code)
         KroComboKeyWindow dialog(this);
         if (prefill)
             dialog.prefill(button);
-        if (runDialog(&dialog) != QDialog::Accepted)
+        if (dialogHook::exec(&dialog, dialogHook::Kind::Dialog) != QDialog::Accepted)
             return false;
         dialog.combination().writeTo(button);
         break;
@@ -366,7 +371,7 @@ bool KroBtnWindow::runKeyDialog(ButtonInfo& button, int code)
         KroFireKeyWindow dialog(this);
         if (prefill)
             dialog.prefill(button);
-        if (runDialog(&dialog) != QDialog::Accepted)
+        if (dialogHook::exec(&dialog, dialogHook::Kind::Dialog) != QDialog::Accepted)
             return false;
         dialog.writeTo(button);
         break;
@@ -375,7 +380,7 @@ bool KroBtnWindow::runKeyDialog(ButtonInfo& button, int code)
         KroSniperWindow dialog(this, sensorModel());
         if (prefill)
             dialog.prefill(button.Res1);
-        if (runDialog(&dialog) != QDialog::Accepted)
+        if (dialogHook::exec(&dialog, dialogHook::Kind::Dialog) != QDialog::Accepted)
             return false;
         button.Res1 = dialog.step();
         break;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "buttons/buttonFunctions.h"
+#include "widgets/SettingsPage.h"
 
 #include <QHash>
 #include <QWidget>
@@ -11,7 +12,7 @@ class KroMenu;
 class KroPushButton;
 class QAction;
 
-class KroBtnWindow : public QWidget {
+class KroBtnWindow : public QWidget, public SettingsPage {
     Q_OBJECT
 public:
     // The profile is not owned; it is the profile the labels show and the menus change.
@@ -24,7 +25,8 @@ public:
     // Slot of the current selection, -1 when nothing is selected.
     int selectedSlot() const;
     // Language pass: fonts, menus rebuilt from the description switches, texts, labels.
-    void retranslate();
+    void retranslate() override;
+    void loadRecord(const PageRecord& record) override;
     void refreshLabels();
 
     KroPushButton* label(int slot) const;

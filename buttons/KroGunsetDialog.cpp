@@ -1,13 +1,13 @@
 // GUN SET dialog: name, bullet count and per-bullet offsets and delays; builds and writes the macro.
 #include "buttons/KroGunsetDialog.h"
 
+#include "store/appContext.h"
 #include "widgets/KroAction.h"
 #include "widgets/KroMenu.h"
 #include "widgets/KroMessageBox.h"
 #include "widgets/KroPushButton.h"
+#include "widgets/dialogHook.h"
 #include "widgets/skinStyle.h"
-#include "buttons/dialogRunner.h"
-#include "store/appContext.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -178,7 +178,7 @@ QString KroGunsetDialog::createGunFile(QWidget* parent)
         return QString();
     }
     KroGunsetDialog dialog(parent);
-    if (runDialog(&dialog) != QDialog::Accepted)
+    if (dialogHook::exec(&dialog, dialogHook::Kind::Dialog) != QDialog::Accepted)
         return QString();
     const QString fileName = freeMacroName(dialog.name());
     if (dialog.writeFile(fileName) != 0 || registerMacro(fileName) < 0)

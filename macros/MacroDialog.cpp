@@ -35,8 +35,6 @@
 
 #include <vector>
 
-MacroDialog* MacroDialog::s_instance = nullptr;
-
 namespace {
 
 const QStringList kTabImages { QStringLiteral("/skin/tabbutton-1.png"), QStringLiteral("/skin/tabbutton-3.png"),
@@ -95,7 +93,6 @@ MacroDialog::MacroDialog(QWidget* parent)
     , m_recorder(m_unit)
     , m_capture(new KeyboardCapture(this))
 {
-    s_instance = this;
     setObjectName(QStringLiteral("macroPage"));
     setFocusPolicy(Qt::ClickFocus);
     buildWidgets();
@@ -107,16 +104,7 @@ MacroDialog::MacroDialog(QWidget* parent)
     placeWidgets();
 }
 
-MacroDialog::~MacroDialog()
-{
-    if (s_instance == this)
-        s_instance = nullptr;
-}
-
-MacroDialog* MacroDialog::instance()
-{
-    return s_instance;
-}
+MacroDialog::~MacroDialog() = default;
 
 KroPushButton* MacroDialog::makeButton(const char* objectName, void (MacroDialog::*slot)())
 {

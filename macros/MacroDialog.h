@@ -4,6 +4,7 @@
 #include "macros/MacroRecorder.h"
 #include "macros/MacroTableCommand.h"
 #include "store/macroFiles.h"
+#include "widgets/SettingsPage.h"
 
 #include <QModelIndex>
 #include <QWidget>
@@ -24,7 +25,7 @@ class QStandardItemModel;
 class QTableView;
 class QTreeWidgetItem;
 
-class MacroDialog : public QWidget {
+class MacroDialog : public QWidget, public SettingsPage {
     Q_OBJECT
 public:
     using PageAction = void (MacroDialog::*)();
@@ -32,10 +33,10 @@ public:
     explicit MacroDialog(QWidget* parent = nullptr);
     ~MacroDialog() override;
 
-    // The one editor of the process (null before it is built).
-    static MacroDialog* instance();
-
     void retranslateTexts();
+    // Macros live in their own files, not in the record.
+    void loadRecord(const PageRecord&) override { }
+    void retranslate() override { retranslateTexts(); }
     void placeWidgets();
 
     QString currentMacroName() const { return m_currentName; }
@@ -158,8 +159,6 @@ private:
     void warnUnreleasedKeys();
     // The page's action for a key pressed in the table, or null.
     static PageAction tableShortcut(const QKeyEvent& key);
-
-    static MacroDialog* s_instance;
 
     int m_unit;
     MacroRecorder m_recorder;

@@ -1,7 +1,6 @@
 // Lighting panel: controls per effect, the colour dialog and the sleep settings.
 #include "panels/KroColorWindow.h"
 
-#include "widgets/skinStyle.h"
 #include "panels/DefaultColorArea.h"
 #include "panels/KroColorArea.h"
 #include "panels/KroSlider.h"
@@ -9,6 +8,8 @@
 #include "panels/panelStyle.h"
 #include "store/deviceDescription.h"
 #include "store/settings.h"
+#include "widgets/dialogHook.h"
+#include "widgets/skinStyle.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -20,19 +21,12 @@
 #include <QSignalBlocker>
 
 namespace {
-KroColorWindow::ColorDialogHook g_dialogHook;
-
 void setSliderQuietly(KroSlider* slider, int value)
 {
     const QSignalBlocker block(slider);
     slider->setValue(value);
 }
 } // namespace
-
-void KroColorWindow::setColorDialogHook(ColorDialogHook hook)
-{
-    g_dialogHook = std::move(hook);
-}
 
 KroColorWindow::KroColorWindow(QWidget* parent, double scale)
     : QWidget(parent)
@@ -95,6 +89,11 @@ LedModeInfo* KroColorWindow::currentEffect() const
     if (!m_profile || m_profile->LedMode >= LED_MODE_COUNT)
         return nullptr;
     return &m_profile->lighting[m_profile->LedMode];
+}
+
+void KroColorWindow::loadRecord(const PageRecord& record)
+{
+    setProfile(&record.mouse);
 }
 
 void KroColorWindow::setProfile(ProfileData* profile)
@@ -215,7 +214,7 @@ void KroColorWindow::color_clicked()
     KroColorArea dialog(this, m_scale);
     dialog.setColor(effect->RGB.isValid() ? effect->RGB : QColor(Qt::red));
     connect(&dialog, &KroColorArea::ApplyColor, this, &KroColorWindow::slotApplyColor);
-    const int result = g_dialogHook ? g_dialogHook(&dialog) : dialog.exec();
+    const int result = dialogHook::exec(&dialog, dialogHook::Kind::Colour);
     // The profile may have been replaced while the dialog was open; look the effect up again.
     effect = currentEffect();
     if (result == QDialog::Accepted && effect) {

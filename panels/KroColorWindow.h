@@ -4,10 +4,10 @@
 
 #include "panels/lightingEffects.h"
 #include "store/MouseConfig.h"
+#include "widgets/SettingsPage.h"
 
 #include <QColor>
 #include <QWidget>
-#include <functional>
 
 class DefaultColorArea;
 class KroColorArea;
@@ -18,7 +18,7 @@ class QMenu;
 class QPushButton;
 class SleepControls;
 
-class KroColorWindow : public QWidget {
+class KroColorWindow : public QWidget, public SettingsPage {
     Q_OBJECT
 public:
     explicit KroColorWindow(QWidget* parent = nullptr, double scale = 1.0);
@@ -27,15 +27,12 @@ public:
     void setProfile(ProfileData* profile);
     ProfileData* profile() const { return m_profile; }
     SleepControls* sleepControls() const { return m_sleep; }
-    void retranslate();
-    void setScale(double scale);
+    void loadRecord(const PageRecord& record) override;
+    void retranslate() override;
+    void setScale(double scale) override;
 
     QMenu* effectMenu() const { return m_menu; }
     QAction* effectAction(int effect) const;
-
-    // Replaces exec() of the colour dialog (tests): gets the dialog, returns the dialog result.
-    using ColorDialogHook = std::function<int(KroColorArea*)>;
-    static void setColorDialogHook(ColorDialogHook hook);
 
 public slots:
     void slotSliderMouseChange();

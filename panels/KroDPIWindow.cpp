@@ -1,7 +1,6 @@
 // The DPI page: rows, the active stage and the sleep controls.
 #include "panels/KroDPIWindow.h"
 
-#include "widgets/skinStyle.h"
 #include "panels/KroSingleDPI.h"
 #include "panels/KroSlider.h"
 #include "panels/SleepControls.h"
@@ -9,6 +8,7 @@
 #include "panels/panelStyle.h"
 #include "store/deviceDescription.h"
 #include "store/settings.h"
+#include "widgets/skinStyle.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -45,6 +45,14 @@ KroDPIWindow::KroDPIWindow(QWidget* parent, double scale)
 KroSingleDPI* KroDPIWindow::row(int index) const
 {
     return index >= 0 && index < DPI_STAGE_COUNT ? m_rows[index] : nullptr;
+}
+
+void KroDPIWindow::loadRecord(const PageRecord& record)
+{
+    ProfileData shown = record.mouse;
+    shown.dpi = record.config.current().dpi;
+    setSleepProfile(&record.mouse);
+    loadProfile(shown, sensorModel());
 }
 
 void KroDPIWindow::loadProfile(const ProfileData& profile, int sensor)

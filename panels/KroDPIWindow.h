@@ -3,6 +3,7 @@
 #pragma once
 
 #include "store/MouseConfig.h"
+#include "widgets/SettingsPage.h"
 
 #include <QWidget>
 
@@ -10,7 +11,7 @@ class KroSingleDPI;
 class QButtonGroup;
 class SleepControls;
 
-class KroDPIWindow : public QWidget {
+class KroDPIWindow : public QWidget, public SettingsPage {
     Q_OBJECT
 public:
     explicit KroDPIWindow(QWidget* parent = nullptr, double scale = 1.0);
@@ -20,10 +21,13 @@ public:
     // The profile whose sleep settings the page shows and edits in place.
     void setSleepProfile(ProfileData* profile);
     SleepControls* sleepControls() const { return m_sleep; }
-    void setScale(double scale);
+    void setScale(double scale) override;
     // The mouse changed its stage: select it here too, so an apply keeps it.
     void setActiveStage(int index);
-    void retranslate();
+    void retranslate() override;
+    // The stages the mouse holds, with the active profile's stage selected.
+    void loadRecord(const PageRecord& record) override;
+    void applyRecord(const PageRecord& record) override { applyTo(record.mouse, record.config.current().dpi); }
 
     // The working copy; the window takes dpi and the eight stages from it at apply.
     const ProfileData& profileData() const { return m_ProfileData; }

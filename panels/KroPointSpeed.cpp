@@ -1,11 +1,11 @@
 // Sensor switches, key response, sensor mode and scroll lines of the "Mouse Setting" panel.
 #include "panels/KroPointSpeed.h"
 
-#include "widgets/skinStyle.h"
 #include "panels/KroSlider.h"
 #include "panels/panelStyle.h"
 #include "platform/DesktopMouseSettings.h"
 #include "store/deviceDescription.h"
+#include "widgets/skinStyle.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -91,6 +91,12 @@ QPushButton* KroPointSpeed::makeChoice(const char* name, QButtonGroup* group, in
     group->addButton(button, id);
     connect(button, &QPushButton::clicked, this, &KroPointSpeed::checkbtn_clicked);
     return button;
+}
+
+void KroPointSpeed::loadRecord(const PageRecord& record)
+{
+    MouseConfig& c = record.config;
+    loadSettings(&c.current(), c.Sync, c.LiftHigh, c.AngleValue, c.Jitter, c.Debounce, c.Wake, c.SensorMode);
 }
 
 void KroPointSpeed::loadSettings(ProfileData* profile, quint8 Sync, quint8 LiftHigh, quint8 AngleValue, quint8 Jitter,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "store/MouseConfig.h"
+#include "widgets/SettingsPage.h"
 
 #include <QWidget>
 
@@ -13,7 +14,7 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 
-class KroPointSpeed : public QWidget {
+class KroPointSpeed : public QWidget, public SettingsPage {
     Q_OBJECT
 public:
     explicit KroPointSpeed(QWidget* parent = nullptr, double scale = 1.0);
@@ -21,10 +22,13 @@ public:
     // profile: the active profile of currentConfig; its scroll lines are edited in place.
     void loadSettings(ProfileData* profile, quint8 Sync, quint8 LiftHigh, quint8 AngleValue, quint8 Jitter,
         quint8 Debounce, quint8 Wake, quint8 SensorMode);
-    void setScale(double scale);
+    void setScale(double scale) override;
     // Which arrangement: the description's SyncMode; 0 hides the switches the mouse does not take.
     void setSyncMode(int mode);
-    void retranslate();
+    void retranslate() override;
+    // The active profile and the sensor settings of the record.
+    void loadRecord(const PageRecord& record) override;
+    void applyRecord(const PageRecord& record) override { applyTo(record.config); }
 
     quint8 sync() const { return m_sync; }
     quint8 lift() const { return m_lift; }

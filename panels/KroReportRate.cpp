@@ -1,10 +1,10 @@
 // The report-rate menu button and the two lift-off distance buttons.
 #include "panels/KroReportRate.h"
 
-#include "widgets/skinStyle.h"
 #include "panels/panelStyle.h"
 #include "store/appContext.h"
 #include "store/settings.h"
+#include "widgets/skinStyle.h"
 
 #include <QAction>
 #include <QButtonGroup>

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "store/MouseConfig.h"
+#include "widgets/SettingsPage.h"
 
 #include <QString>
 #include <QWidget>
@@ -13,7 +14,7 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 
-class KroReportRate : public QWidget {
+class KroReportRate : public QWidget, public SettingsPage {
     Q_OBJECT
 public:
     explicit KroReportRate(QWidget* parent = nullptr, double scale = 1.0);
@@ -24,8 +25,11 @@ public:
     static QString rateText(quint8 code);
 
     void loadProfile(const ProfileData& profile, quint8 lift);
-    void setScale(double scale);
-    void retranslate();
+    void setScale(double scale) override;
+    void retranslate() override;
+    // The active profile of the record.
+    void loadRecord(const PageRecord& record) override { loadProfile(record.config.current(), record.config.LiftHigh); }
+    void applyRecord(const PageRecord& record) override { applyTo(record.config); }
 
     const ProfileData& profileData() const { return m_ProfileData; }
     quint8 pollrate() const { return m_ProfileData.pollrate; }

@@ -1,23 +1,19 @@
-// The skinned message box and its test answer queue.
+// The skinned message box.
 #include "widgets/KroMessageBox.h"
 
-#include "widgets/KroLabel.h"
-#include "widgets/skinStyle.h"
 #include "store/appContext.h"
+#include "widgets/KroLabel.h"
+#include "widgets/dialogHook.h"
+#include "widgets/skinStyle.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QQueue>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
-
-QQueue<int> g_answers;
-int g_defaultAnswer = -1;
-QList<KroMessageBox::Shown> g_history;
 
 QFont boxFont()
 {
@@ -147,19 +143,7 @@ void KroMessageBox::GetPlugInSignal()
 
 int KroMessageBox::exec()
 {
-    int result;
-    if (!g_answers.isEmpty()) {
-        result = g_answers.dequeue();
-    } else if (g_defaultAnswer >= 0) {
-        result = g_defaultAnswer;
-    } else {
-        result = QDialog::exec();
-        g_history.append({ m_kind, heading(), message(), result });
-        return result;
-    }
-    setResult(result);
-    g_history.append({ m_kind, heading(), message(), result });
-    return result;
+    return dialogHook::exec(this, dialogHook::Kind::Message, { heading(), message() }, m_kind);
 }
 
 bool KroMessageBox::ask(QWidget* parent, const QString& message)
@@ -172,26 +156,6 @@ void KroMessageBox::warn(QWidget* parent, const QString& message)
 {
     KroMessageBox box(Warning, QString(), tr("Warning"), message, parent);
     box.exec();
-}
-
-void KroMessageBox::answerNext(int result)
-{
-    g_answers.enqueue(result);
-}
-void KroMessageBox::setDefaultAnswer(int result)
-{
-    g_defaultAnswer = result;
-}
-QList<KroMessageBox::Shown> KroMessageBox::history()
-{
-    return g_history;
-}
-
-void KroMessageBox::clearTestHooks()
-{
-    g_answers.clear();
-    g_defaultAnswer = -1;
-    g_history.clear();
 }
 
 void KroMessageBox::paintEvent(QPaintEvent*)

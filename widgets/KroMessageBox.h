@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QList>
 #include <QPixmap>
 #include <QString>
 
@@ -26,27 +25,13 @@ public:
     QString message() const;
     bool closedByDevice() const { return m_closedByDevice; }
 
-    // Runs the box modally, or returns at once with a queued test answer (see below).
+    // Runs the box modally, or hands it to the test hook (widgets/dialogHook.h).
     int exec() override;
 
     // Convenience for callers: a kind 1 question, true on Yes.
     static bool ask(QWidget* parent, const QString& message);
     // A kind 2 warning with the heading "Warning".
     static void warn(QWidget* parent, const QString& message);
-
-    // Test hooks. answerNext queues the result of the next box (QDialog::Accepted = Yes/Ok,
-    // QDialog::Rejected = No); setDefaultAnswer answers every box without a queued answer
-    // (-1 switches it off). Every box that runs is recorded.
-    struct Shown {
-        int kind;
-        QString heading;
-        QString message;
-        int result;
-    };
-    static void answerNext(int result);
-    static void setDefaultAnswer(int result);
-    static QList<Shown> history();
-    static void clearTestHooks();
 
 public slots:
     void GetPlugInSignal();

@@ -1,11 +1,12 @@
 // Start-up of the main window on an installation with files it cannot use: told once in a box,
 // never stuck, whatever numbers the files hold.
 #include "app/MousecfgWidget.h"
+#include "platform/Notice.h"
+#include "store/appContext.h"
 #include "widgets/KroFileDialog.h"
 #include "widgets/KroMessageBox.h"
 #include "widgets/KroPushButton.h"
-#include "platform/Notice.h"
-#include "store/appContext.h"
+#include "widgets/dialogHook.h"
 
 #include "FileSizeLimit.h"
 #include "TestAppDir.h"
@@ -26,8 +27,8 @@ private slots:
     void init()
     {
         m_dir = std::make_unique<TestAppDir>(true);
-        KroMessageBox::clearTestHooks();
-        KroMessageBox::setDefaultAnswer(QDialog::Accepted);
+        dialogHook::clear();
+        dialogHook::answerEvery(dialogHook::Kind::Message, QDialog::Accepted);
         notice::setSink([](const QString&, const QColor&) {});
         m_mouse = std::make_unique<VirtualMouseFixture>(VirtualMouseFixture::ReceiverOnly, false);
         e2eWriteFactoryProfiles();
@@ -36,7 +37,7 @@ private slots:
     void cleanup()
     {
         notice::setSink({});
-        KroMessageBox::clearTestHooks();
+        dialogHook::clear();
         m_mouse.reset();
         m_dir.reset();
         setScaleFactor(1.0);
@@ -46,16 +47,16 @@ private slots:
     {
         m_dir->plant("Configs/Profile/Profile 2.prof", TestAppDir::Binary);
         MousecfgWidget window;
-        QTRY_COMPARE(KroMessageBox::history().size(), 1);
-        const KroMessageBox::Shown box = KroMessageBox::history().first();
-        QCOMPARE(box.kind, int(KroMessageBox::Warning));
-        QCOMPARE(box.message,
+        QTRY_COMPARE(dialogHook::history(dialogHook::Kind::Message).size(), 1);
+        const dialogHook::Shown box = dialogHook::history(dialogHook::Kind::Message).first();
+        QCOMPARE(box.boxKind, int(KroMessageBox::Warning));
+        QCOMPARE(box.texts.value(1),
             "Could not be read (kept as <name>.unreadable-<date>): Profile/Profile 2.prof\n"
             "Profiles loaded with the factory settings: 2\n"
             "Settings folder: "
                 + m_dir->file("Configs"));
         QTest::qWait(300);
-        QCOMPARE(KroMessageBox::history().size(), 1);
+        QCOMPARE(dialogHook::history(dialogHook::Kind::Message).size(), 1);
     }
 
     void failedSaveIsToldAndKeepsTheOldFile_data()
@@ -74,18 +75,21 @@ private slots:
         QFETCH(QString, file);
         MousecfgWidget window;
         QTest::qWait(50);
-        KroMessageBox::clearTestHooks();
-        KroMessageBox::setDefaultAnswer(QDialog::Accepted);
+        dialogHook::clear();
+        dialogHook::answerEvery(dialogHook::Kind::Message, QDialog::Accepted);
         const QString path = m_dir->file(file);
         m_dir->write(file, "old");
         {
             FileSizeLimit full(64 * 1024); // a full disk: the new file cannot be written
-            KroFileDialog::answerNext(path);
+            dialogHook::answerNextFile(path);
             window.findChild<KroPushButton*>(button)->click();
         }
-        QCOMPARE(KroMessageBox::history().size(), 1);
-        QVERIFY2(KroMessageBox::history().first().message.startsWith("Could not be written: " + path),
-            qPrintable(KroMessageBox::history().first().message));
+        QCOMPARE(dialogHook::history(dialogHook::Kind::Message).size(), 1);
+        QVERIFY2(dialogHook::history(dialogHook::Kind::Message)
+                     .first()
+                     .texts.value(1)
+                     .startsWith("Could not be written: " + path),
+            qPrintable(dialogHook::history(dialogHook::Kind::Message).first().texts.value(1)));
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("old"));

@@ -1,15 +1,16 @@
 // Tests of the main window's language menu, its device menu and the firmware-update prompts,
 // driven with the virtual mouse.
 #include "app/MousecfgWidget.h"
-#include "widgets/KroMenu.h"
-#include "widgets/KroMessageBox.h"
-#include "widgets/KroPushButton.h"
 #include "device/hidDevices.h"
 #include "platform/Notice.h"
 #include "store/MouseConfig.h"
 #include "store/appContext.h"
 #include "store/language.h"
 #include "store/settings.h"
+#include "widgets/KroMenu.h"
+#include "widgets/KroMessageBox.h"
+#include "widgets/KroPushButton.h"
+#include "widgets/dialogHook.h"
 
 #include "TestAppDir.h"
 #include "VirtualMouseFixture.h"
@@ -82,15 +83,15 @@ private slots:
     void init()
     {
         m_dir = std::make_unique<TestAppDir>(true);
-        KroMessageBox::clearTestHooks();
-        KroMessageBox::setDefaultAnswer(QDialog::Accepted);
+        dialogHook::clear();
+        dialogHook::answerEvery(dialogHook::Kind::Message, QDialog::Accepted);
         notice::setSink([](const QString&, const QColor&) {});
         setMouseConnected(false);
     }
     void cleanup()
     {
         notice::setSink({});
-        KroMessageBox::clearTestHooks();
+        dialogHook::clear();
         m_mouse.reset();
         m_dir.reset();
     }
@@ -186,7 +187,7 @@ private slots:
         m_mouse.reset(); // the old fixture restores the backend it replaced
         m_mouse = std::make_unique<VirtualMouseFixture>(VirtualMouseFixture::Nothing, false);
         setCurrentProductName("KEPT");
-        KroMessageBox::setDefaultAnswer(QDialog::Rejected);
+        dialogHook::answerEvery(dialogHook::Kind::Message, QDialog::Rejected);
         MousecfgWidget w;
         QVERIFY(w.detectedModels().isEmpty());
         QCOMPARE(mouseCount(), 0);
@@ -230,9 +231,9 @@ private slots:
         auto w = makeWindow(VirtualMouseFixture::Both);
         auto* button = w->findChild<KroPushButton*>("firmwareButton");
         QVERIFY(button);
-        KroMessageBox::setDefaultAnswer(-1);
-        KroMessageBox::answerNext(QDialog::Accepted); // "Do you want to upgrade the firmware?"
-        KroMessageBox::answerNext(QDialog::Accepted); // the failure box
+        dialogHook::answerEvery(dialogHook::Kind::Message, -1);
+        dialogHook::answerNext(QDialog::Accepted); // "Do you want to upgrade the firmware?"
+        dialogHook::answerNext(QDialog::Accepted); // the failure box
 
         // An exit of the application would end this loop with 0 instead of 7.
         QEventLoop loop;
@@ -263,8 +264,8 @@ private slots:
     void declinedFirmwareUpdateStartsNothing()
     {
         auto w = makeWindow(VirtualMouseFixture::Both);
-        KroMessageBox::setDefaultAnswer(-1);
-        KroMessageBox::answerNext(QDialog::Rejected);
+        dialogHook::answerEvery(dialogHook::Kind::Message, -1);
+        dialogHook::answerNext(QDialog::Rejected);
         w->findChild<KroPushButton*>("firmwareButton")->click();
         QCOMPARE(e2eBoxMessages(), QStringList { QStringLiteral("Do you want to upgrade the firmware?") });
     }

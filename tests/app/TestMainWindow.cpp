@@ -3,9 +3,6 @@
 #include "app/MousecfgWidget.h"
 #include "app/StatusDisplay.h"
 #include "app/TrayController.h"
-#include "widgets/KroMessageBox.h"
-#include "widgets/KroProcessbar.h"
-#include "widgets/KroPushButton.h"
 #include "buttons/KroBtnWindow.h"
 #include "device/KroGetBatteryThread.h"
 #include "device/commandSet.h"
@@ -19,6 +16,10 @@
 #include "store/deviceDescription.h"
 #include "store/profileFiles.h"
 #include "store/settings.h"
+#include "widgets/KroMessageBox.h"
+#include "widgets/KroProcessbar.h"
+#include "widgets/KroPushButton.h"
+#include "widgets/dialogHook.h"
 
 #include "TestAppDir.h"
 #include "VirtualMouseFixture.h"
@@ -89,8 +90,8 @@ private slots:
     void init()
     {
         m_dir = std::make_unique<TestAppDir>(true);
-        KroMessageBox::clearTestHooks();
-        KroMessageBox::setDefaultAnswer(QDialog::Accepted);
+        dialogHook::clear();
+        dialogHook::answerEvery(dialogHook::Kind::Message, QDialog::Accepted);
         m_notices.clear();
         notice::setSink([this](const QString& text, const QColor&) { m_notices << text; });
         setMouseConnected(false);
@@ -98,7 +99,7 @@ private slots:
     void cleanup()
     {
         notice::setSink({});
-        KroMessageBox::clearTestHooks();
+        dialogHook::clear();
         m_mouse.reset();
         m_dir.reset();
         setScaleFactor(1.0);
@@ -287,7 +288,7 @@ private slots:
     {
         auto w = makeWindow(VirtualMouseFixture::Nothing);
         QCOMPARE(mouseCount(), 0);
-        KroMessageBox::setDefaultAnswer(-1); // the box really runs
+        dialogHook::answerEvery(dialogHook::Kind::Message, -1); // the box really runs
         QTimer::singleShot(50, this, [this] { m_mouse->mouse().plug(VirtualMouse::Receiver); });
         // Safety net: a box still open after 10 s is rejected, and the checks below fail.
         QTimer::singleShot(10000, this, [] {
@@ -295,10 +296,10 @@ private slots:
                 static_cast<QDialog*>(modal)->reject();
         });
         w->showMainWindow();
-        QVERIFY(!KroMessageBox::history().isEmpty());
-        const auto shown = KroMessageBox::history().last();
-        QCOMPARE(shown.kind, 4);
-        QCOMPARE(shown.message, QStringLiteral("Dongle Disconnect!"));
+        QVERIFY(!dialogHook::history(dialogHook::Kind::Message).isEmpty());
+        const auto shown = dialogHook::history(dialogHook::Kind::Message).last();
+        QCOMPARE(shown.boxKind, 4);
+        QCOMPARE(shown.texts.value(1), QStringLiteral("Dongle Disconnect!"));
         QCOMPARE(shown.result, int(QDialog::Accepted));
         QVERIFY(mouseConnected());
         QVERIFY(w->isVisible());
@@ -325,7 +326,7 @@ private slots:
         QVERIFY(commands.contains(CMD_DPI));
         QVERIFY(!commands.contains(CMD_BUTTONS));
         QVERIFY(!commands.contains(CMD_LIGHTING));
-        QVERIFY(KroMessageBox::history().isEmpty()); // success shows nothing
+        QVERIFY(dialogHook::history(dialogHook::Kind::Message).isEmpty()); // success shows nothing
         QCOMPARE(diffFlag(), 0);
         const DecodedStage stage = VirtualMouseDecoder(m_mouse->mouse(), sensorModel()).stage(1);
         QVERIFY(stage.used);

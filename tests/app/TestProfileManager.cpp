@@ -1,11 +1,12 @@
 // Tests of the profile operations: library names, refusals, files touched, apply messages.
 #include "app/ProfileHost.h"
 #include "app/ProfileManager.h"
-#include "widgets/KroFileDialog.h"
-#include "widgets/KroMessageBox.h"
 #include "store/MouseConfig.h"
 #include "store/profileFiles.h"
 #include "store/settings.h"
+#include "widgets/KroFileDialog.h"
+#include "widgets/KroMessageBox.h"
+#include "widgets/dialogHook.h"
 
 #include "TestAppDir.h"
 #include "e2eFixture.h"
@@ -70,9 +71,8 @@ private slots:
     void init()
     {
         m_dir = std::make_unique<TestAppDir>(true);
-        KroMessageBox::clearTestHooks();
-        KroMessageBox::setDefaultAnswer(QDialog::Accepted);
-        KroFileDialog::clearTestHooks();
+        dialogHook::clear();
+        dialogHook::answerEvery(dialogHook::Kind::Message, QDialog::Accepted);
         currentConfig = MouseConfig();
         for (int i = 0; i < PROFILE_COUNT; ++i)
             currentConfig.profileNames[i] = QStringLiteral("Profile %1").arg(i + 1);
@@ -83,8 +83,7 @@ private slots:
     {
         m_manager.reset();
         m_host.reset();
-        KroMessageBox::clearTestHooks();
-        KroFileDialog::clearTestHooks();
+        dialogHook::clear();
         m_dir.reset();
     }
 
@@ -123,7 +122,7 @@ private slots:
         // The question answered No.
         writeLibrary("Work", 1);
         m_host->name = "Work";
-        KroMessageBox::answerNext(QDialog::Rejected);
+        dialogHook::answerNext(QDialog::Rejected);
         m_manager->deleteProfile();
         QCOMPARE(e2eBoxMessages().last(), QStringLiteral("Are you sure you want delete this profile?"));
         QCOMPARE(m_manager->savedNames(), QStringList({ "Profile 1", "Profile 3", "Work" }));
@@ -241,11 +240,11 @@ private slots:
     {
         m_host->applyResult = 0;
         m_manager->apply();
-        QVERIFY(KroMessageBox::history().isEmpty());
+        QVERIFY(dialogHook::history(dialogHook::Kind::Message).isEmpty());
         m_host->applyResult = 5;
         m_manager->apply();
         QCOMPARE(e2eBoxMessages().last(), QStringLiteral("Mouse is sleeping or not connected."));
-        QCOMPARE(KroMessageBox::history().last().kind, 1);
+        QCOMPARE(dialogHook::history(dialogHook::Kind::Message).last().boxKind, 1);
         m_host->applyResult = 1;
         m_manager->apply();
         QCOMPARE(e2eBoxMessages().last(), QStringLiteral("Send data failed, please try again."));
@@ -260,7 +259,7 @@ private slots:
     {
         currentConfig.ProfileID = 2;
         currentConfig.profileNames[1] = "Elsewhere";
-        KroMessageBox::answerNext(QDialog::Rejected);
+        dialogHook::answerNext(QDialog::Rejected);
         m_manager->resetAllProfiles();
         QVERIFY(m_host->applies.isEmpty());
         m_manager->resetAllProfiles();
@@ -279,26 +278,26 @@ private slots:
         const QString foreign = m_dir->file("foreign.prof");
         writeProfile(p, foreign);
         writeProductTag("Other Mouse", foreign);
-        KroFileDialog::answerNext(foreign);
+        dialogHook::answerNextFile(foreign);
         m_manager->importProfile();
         QCOMPARE(e2eBoxMessages().last(), QStringLiteral("The file is not match current mouse!"));
 
         const QString mine = m_dir->file("Mine.prof");
         writeProfile(p, mine);
         writeProductTag(product, mine);
-        KroFileDialog::answerNext(mine);
+        dialogHook::answerNextFile(mine);
         m_manager->importProfile();
         QVERIFY(m_manager->savedNames().contains("Mine"));
         QVERIFY(QFile::exists(libraryProfilePath("Mine")));
         QCOMPARE(currentConfig.current().scrollspeed, quint8(42));
         QCOMPARE(m_host->applies.size(), 1);
 
-        KroFileDialog::answerNext(mine);
+        dialogHook::answerNextFile(mine);
         m_manager->importProfile();
         QCOMPARE(e2eBoxMessages().last(), QStringLiteral("Profile Exist!"));
 
         // A cancelled dialog does nothing.
-        KroFileDialog::answerNext(QString());
+        dialogHook::answerNextFile(QString());
         m_manager->importProfile();
         QCOMPARE(m_host->applies.size(), 1);
     }
@@ -309,12 +308,12 @@ private slots:
         currentConfig.profiles[2].pollrate = 4;
         currentConfig.ProfileID = 2;
         const QString path = m_dir->file("all.conf");
-        KroFileDialog::answerNext(path);
+        dialogHook::answerNextFile(path);
         m_manager->saveConfigFile();
         QCOMPARE(readProductTag(path), currentProductName());
 
         currentConfig = MouseConfig();
-        KroFileDialog::answerNext(path);
+        dialogHook::answerNextFile(path);
         m_manager->loadConfigFile();
         QCOMPARE(currentConfig.ProfileID, quint8(2));
         QCOMPARE(currentConfig.profileNames[2], QStringLiteral("Night"));
@@ -325,10 +324,10 @@ private slots:
 
         // Another product's file is ignored without a word.
         writeProductTag("Other Mouse", path);
-        KroFileDialog::answerNext(path);
+        dialogHook::answerNextFile(path);
         m_manager->loadConfigFile();
         QCOMPARE(m_host->applies.size(), 1);
-        QVERIFY(KroMessageBox::history().isEmpty());
+        QVERIFY(dialogHook::history(dialogHook::Kind::Message).isEmpty());
     }
 
     void cancelReloadsTheSlotFromItsFile()

@@ -1,16 +1,16 @@
 // The button assignment panel: menus, labels, left-click guard, macro binding and key dialogs.
-#include "widgets/KroMenu.h"
-#include "widgets/KroMessageBox.h"
-#include "widgets/KroPushButton.h"
 #include "buttons/KroBtnWindow.h"
 #include "buttons/KroComboKeyWindow.h"
 #include "buttons/KroFireKeyWindow.h"
 #include "buttons/KroMacroSelect.h"
 #include "buttons/KroSniperWindow.h"
-#include "buttons/dialogRunner.h"
 #include "store/macroFiles.h"
 #include "support/TestAppDir.h"
 #include "support/buttonsSkin.h"
+#include "widgets/KroMenu.h"
+#include "widgets/KroMessageBox.h"
+#include "widgets/KroPushButton.h"
+#include "widgets/dialogHook.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -50,7 +50,7 @@ void registerMacroWithEvents(const QString& name, int events)
 // Answers the next dialog after letting the test act on it.
 template <typename Dialog, typename Fn> void answerWith(int result, Fn act)
 {
-    setDialogAnswer([result, act](QDialog* dialog) {
+    dialogHook::answerEvery(dialogHook::Kind::Dialog, [result, act](QDialog* dialog) {
         auto* typed = qobject_cast<Dialog*>(dialog);
         if (!typed)
             return int(QDialog::Rejected);
@@ -86,8 +86,7 @@ private:
 
 void TestBtnWindow::cleanup()
 {
-    setDialogAnswer({});
-    KroMessageBox::clearTestHooks();
+    dialogHook::clear();
     m_profile = ProfileData();
 }
 
@@ -222,7 +221,7 @@ void TestBtnWindow::macroManagerWithoutMacrosAsksForMacroPage()
     KroBtnWindow panel(nullptr, &m_profile, 1.0);
     QSignalSpy gotoMacro(&panel, &KroBtnWindow::GotoMacroTab);
     bool dialogShown = false;
-    setDialogAnswer([&](QDialog*) {
+    dialogHook::answerEvery(dialogHook::Kind::Dialog, [&](QDialog*) {
         dialogShown = true;
         return int(QDialog::Rejected);
     });
@@ -285,7 +284,7 @@ void TestBtnWindow::bindingALongMacroKeepsTheFirst63AndTells()
         text += QString("Map_%1=132\nDataH_%1=0\nDataL_%1=%2\n").arg(i).arg(i + 1).toLatin1();
     dir.write("Configs/MacroDB/Long.MSMACRO", text);
     QVERIFY(registerMacro("Long") >= 0);
-    KroMessageBox::setDefaultAnswer(QDialog::Accepted);
+    dialogHook::answerEvery(dialogHook::Kind::Message, QDialog::Accepted);
     KroBtnWindow panel(nullptr, &m_profile, 1.0);
     answerWith<KroMacroSelect>(
         QDialog::Accepted, [](KroMacroSelect* dialog) { dialog->macroMenu()->actions().first()->trigger(); });
@@ -293,8 +292,8 @@ void TestBtnWindow::bindingALongMacroKeepsTheFirst63AndTells()
     panel.action(ButtonFun::Macro)->trigger();
     QCOMPARE(m_profile.buttons[0].KeyNumber, 63);
     QCOMPARE(int(m_profile.buttons[0].keyInfo[62].L), 63);
-    QCOMPARE(KroMessageBox::history().size(), 1);
-    QVERIFY(KroMessageBox::history().first().message.contains("63"));
+    QCOMPARE(dialogHook::history(dialogHook::Kind::Message).size(), 1);
+    QVERIFY(dialogHook::history(dialogHook::Kind::Message).first().texts.value(1).contains("63"));
 }
 
 void TestBtnWindow::cancelledBindingChangesNothing()
@@ -305,7 +304,7 @@ void TestBtnWindow::cancelledBindingChangesNothing()
     m_profile.buttons[1].Fun = 5;
     m_profile.buttons[1].LoopNumber = 9;
     KroBtnWindow panel(nullptr, &m_profile, 1.0);
-    setDialogAnswer([](QDialog*) { return int(QDialog::Rejected); });
+    dialogHook::answerEvery(dialogHook::Kind::Dialog, [](QDialog*) { return int(QDialog::Rejected); });
     panel.setSelection(1, GROUP_FRONT);
     panel.action(ButtonFun::Macro)->trigger();
     panel.setSelection(1, GROUP_FRONT);
@@ -320,7 +319,7 @@ void TestBtnWindow::bindingAMissingMacroFileChangesNothing()
     TestAppDir dir;
     dir.write("DefaultProfile.bin", description(5));
     QVERIFY(registerMacro("Gone") >= 0); // listed, but its file was deleted
-    KroMessageBox::setDefaultAnswer(QDialog::Accepted);
+    dialogHook::answerEvery(dialogHook::Kind::Message, QDialog::Accepted);
     m_profile.buttons[2].Fun = 3;
     m_profile.buttons[2].KeyNumber = 6;
     KroBtnWindow panel(nullptr, &m_profile, 1.0);
@@ -331,7 +330,7 @@ void TestBtnWindow::bindingAMissingMacroFileChangesNothing()
     QCOMPARE(m_profile.buttons[2].Fun, 3);
     QCOMPARE(m_profile.buttons[2].KeyNumber, 6);
     QCOMPARE(m_profile.buttons[2].macroname, QString());
-    QCOMPARE(KroMessageBox::history().size(), 1);
+    QCOMPARE(dialogHook::history(dialogHook::Kind::Message).size(), 1);
 }
 
 void TestBtnWindow::comboKeyDialogWritesNestedEvents()

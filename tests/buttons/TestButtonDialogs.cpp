@@ -1,17 +1,17 @@
 // The key, macro selection and gun set dialogs on their own: capture rules, refusals, files.
-#include "widgets/KroMenu.h"
-#include "widgets/KroMessageBox.h"
 #include "buttons/KroComboKeyWindow.h"
 #include "buttons/KroFireKeyWindow.h"
 #include "buttons/KroGunsetDialog.h"
 #include "buttons/KroMacroSelect.h"
 #include "buttons/KroSingleKeyWindow.h"
 #include "buttons/KroSniperWindow.h"
-#include "buttons/dialogRunner.h"
 #include "store/appContext.h"
 #include "store/macroFiles.h"
 #include "support/TestAppDir.h"
 #include "support/buttonsSkin.h"
+#include "widgets/KroMenu.h"
+#include "widgets/KroMessageBox.h"
+#include "widgets/dialogHook.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -59,8 +59,7 @@ private slots:
 
 void TestButtonDialogs::cleanup()
 {
-    setDialogAnswer({});
-    KroMessageBox::clearTestHooks();
+    dialogHook::clear();
 }
 
 void TestButtonDialogs::singleKeyTakesTheLastNamedKey()
@@ -203,15 +202,16 @@ void TestButtonDialogs::macroSelectRefusesEmptyLoopCountAndNoMacro()
 void TestButtonDialogs::gunSetRefusesEmptyOrUnsafeNames()
 {
     TestAppDir dir;
-    KroMessageBox::setDefaultAnswer(QDialog::Accepted);
+    dialogHook::answerEvery(dialogHook::Kind::Message, QDialog::Accepted);
     KroGunsetDialog dialog(nullptr);
     dialog.OnYesClick();
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QCOMPARE(KroMessageBox::history().last().message, QStringLiteral("Please input file name."));
+    QCOMPARE(dialogHook::history(dialogHook::Kind::Message).last().texts.value(1),
+        QStringLiteral("Please input file name."));
     dialog.findChild<QLineEdit*>("gunNameEdit")->setText("../outside");
     dialog.OnYesClick();
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QCOMPARE(KroMessageBox::history().size(), 2);
+    QCOMPARE(dialogHook::history(dialogHook::Kind::Message).size(), 2);
     QVERIFY(dialog.events().isEmpty());
 }
 
@@ -219,7 +219,7 @@ void TestButtonDialogs::gunSetCreatesRegisteredFileUnderFreeName()
 {
     TestAppDir dir;
     registerEmptyMacro("AK", 0);
-    setDialogAnswer([](QDialog* dialog) {
+    dialogHook::answerEvery(dialogHook::Kind::Dialog, [](QDialog* dialog) {
         auto* gun = qobject_cast<KroGunsetDialog*>(dialog);
         gun->findChild<QLineEdit*>("gunNameEdit")->setText("  AK  ");
         gun->setBulletCount(2);
@@ -252,15 +252,16 @@ void TestButtonDialogs::gunSetRefusedWhenListIsFull()
     for (int i = 0; i < MACRO_LIST_SLOTS; ++i)
         config.setValue(QString("MACRO_LIST/%1").arg(i), QString("m%1").arg(i));
     config.sync();
-    KroMessageBox::setDefaultAnswer(QDialog::Accepted);
+    dialogHook::answerEvery(dialogHook::Kind::Message, QDialog::Accepted);
     bool opened = false;
-    setDialogAnswer([&opened](QDialog*) {
+    dialogHook::answerEvery(dialogHook::Kind::Dialog, [&opened](QDialog*) {
         opened = true;
         return int(QDialog::Accepted);
     });
     QCOMPARE(KroGunsetDialog::createGunFile(nullptr), QString());
     QVERIFY(!opened);
-    QCOMPARE(KroMessageBox::history().last().message, QStringLiteral("TOO MANY MACROS TO BE CREATE!"));
+    QCOMPARE(dialogHook::history(dialogHook::Kind::Message).last().texts.value(1),
+        QStringLiteral("TOO MANY MACROS TO BE CREATE!"));
 }
 
 void TestButtonDialogs::dialogsScaleWithTheDisplayFactor()

@@ -4,6 +4,7 @@
 #include "panels/KroColorArea.h"
 #include "panels/KroColorWindow.h"
 #include "store/MouseConfig.h"
+#include "widgets/dialogHook.h"
 
 #include "e2eFixture.h"
 
@@ -17,7 +18,7 @@ namespace {
 // Types a colour into the dialog's hex field (six digits, no sign) and presses its OK (or Cancel).
 void answerColourDialog(const QString& hex, bool ok)
 {
-    KroColorWindow::setColorDialogHook([hex, ok](KroColorArea* dialog) {
+    dialogHook::answerEvery(dialogHook::Kind::Colour, [hex, ok](QDialog* dialog) {
         auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("hexEdit"));
         edit->setText(hex);
         emit edit->editingFinished();
@@ -31,7 +32,7 @@ void answerColourDialog(const QString& hex, bool ok)
 class TestApplyLighting : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { KroColorWindow::setColorDialogHook({}); }
+    void cleanup() { dialogHook::clear(); }
 
     void pickedColourReachesTheEffectRecord()
     {

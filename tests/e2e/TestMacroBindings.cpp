@@ -1,13 +1,14 @@
 // Renaming or deleting a macro on the macro page carries the buttons bound to it along: a renamed
 // macro is still sent whole, a deleted one gives its buttons back their factory function.
 #include "app/MousecfgWidget.h"
-#include "widgets/KroMessageBox.h"
-#include "widgets/KroPushButton.h"
 #include "buttons/KroBtnWindow.h"
 #include "macros/MacroDialog.h"
 #include "store/MouseConfig.h"
 #include "store/macroFiles.h"
 #include "store/profileFiles.h"
+#include "widgets/KroMessageBox.h"
+#include "widgets/KroPushButton.h"
+#include "widgets/dialogHook.h"
 
 #include "e2eFixture.h"
 
@@ -94,7 +95,7 @@ private slots:
         e2e.window().switchPage(MousecfgWidget::PageMacro);
 
         // Answered No: nothing is deleted or changed.
-        KroMessageBox::answerNext(QDialog::Rejected);
+        dialogHook::answerNext(QDialog::Rejected);
         e2e.button(QStringLiteral("macroDelete"))->click();
         QCOMPARE(e2eBoxMessages().value(0),
             QStringLiteral("THIS MACRO IS USED BY PROFILE 1 BUTTON 4, PROFILE 2 SCROLL UP. DELETE IT AND GIVE THESE "

@@ -2,8 +2,6 @@
 // follows the mouse's profile, edits made on another slot reach the mouse, both pages show the sleep
 // settings the mouse gets, and LOAD1 takes a configuration file whole.
 #include "app/MousecfgWidget.h"
-#include "widgets/KroFileDialog.h"
-#include "widgets/KroPushButton.h"
 #include "buttons/KroBtnWindow.h"
 #include "buttons/buttonFunctions.h"
 #include "panels/KroColorWindow.h"
@@ -14,6 +12,9 @@
 #include "store/MouseConfig.h"
 #include "store/profileFiles.h"
 #include "store/settings.h"
+#include "widgets/KroFileDialog.h"
+#include "widgets/KroPushButton.h"
+#include "widgets/dialogHook.h"
 
 #include "TestAppDir.h"
 #include "VirtualMouseFixture.h"
@@ -61,7 +62,7 @@ int savedProfileId()
 class TestProfileSlots : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { KroFileDialog::clearTestHooks(); }
+    void cleanup() { dialogHook::clear(); }
 
     void stripSwitchesTheMouseAndFollowsIt()
     {
@@ -238,7 +239,7 @@ private:
         }
         const QString path = e2e.dir().file("whole.conf");
         QCOMPARE(exportConfig(file, path), 0);
-        KroFileDialog::answerNext(path);
+        dialogHook::answerNextFile(path);
         e2e.button(QStringLiteral("loadButton"))->click();
     }
 };

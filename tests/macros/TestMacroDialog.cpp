@@ -10,6 +10,7 @@
 #include "widgets/KroLabel.h"
 #include "widgets/KroMessageBox.h"
 #include "widgets/KroPushButton.h"
+#include "widgets/dialogHook.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -121,8 +122,8 @@ struct Page {
 
 QString lastMessage()
 {
-    const auto shown = KroMessageBox::history();
-    return shown.isEmpty() ? QString() : shown.last().message;
+    const auto shown = dialogHook::history(dialogHook::Kind::Message);
+    return shown.isEmpty() ? QString() : shown.last().texts.value(1);
 }
 
 } // namespace
@@ -155,9 +156,8 @@ private slots:
 
 void TestMacroDialog::init()
 {
-    KroMessageBox::clearTestHooks();
-    KroMessageBox::setDefaultAnswer(QDialog::Accepted);
-    KroFileDialog::clearTestHooks();
+    dialogHook::clear();
+    dialogHook::answerEvery(dialogHook::Kind::Message, QDialog::Accepted);
     MacroFileDialogs::clearTestHooks();
 }
 
@@ -177,7 +177,7 @@ void TestMacroDialog::newTakesFreeNameAndStopsAt50()
         registerMacro(QString("m%1").arg(i));
     p.click("macroNew");
     QCOMPARE(lastMessage(), QString("TOO MANY MACROS TO BE CREATE!"));
-    QCOMPARE(KroMessageBox::history().last().heading, QString("WARNING"));
+    QCOMPARE(dialogHook::history(dialogHook::Kind::Message).last().texts.value(0), QString("WARNING"));
     QVERIFY(!macroFileExists("name_4"));
     QCOMPARE(macroListCount(), 50);
 }
@@ -250,7 +250,7 @@ void TestMacroDialog::recordsKeysWithDelays()
     QVERIFY(!p.page->keyboardCapture()->isActive());
     QCOMPARE(enable.last().at(0).toBool(), true);
     QVERIFY(p.find("macroNew")->isEnabled());
-    QVERIFY(KroMessageBox::history().isEmpty());
+    QVERIFY(dialogHook::history(dialogHook::Kind::Message).isEmpty());
 
     // Without delays a recording holds 40 events.
     p.find<QCheckBox>("macroRecordDelays")->click();
@@ -458,26 +458,26 @@ void TestMacroDialog::importAndExportSingle()
     QVERIFY(QFile::copy(macroFilePath("shared"), outside.filePath("shared.MSMACRO")));
     deleteMacroFile("shared");
 
-    KroFileDialog::answerNext(outside.filePath("shared.MSMACRO"));
+    dialogHook::answerNextFile(outside.filePath("shared.MSMACRO"));
     p.click("macroImport");
-    QCOMPARE(KroFileDialog::lastCaption(), QString("Load Macro File"));
-    QCOMPARE(KroFileDialog::lastFilter(), QString("Macro File(*.MSMACRO)"));
+    QCOMPARE(dialogHook::last().texts.value(0), QString("Load Macro File"));
+    QCOMPARE(dialogHook::last().texts.value(2), QString("Macro File(*.MSMACRO)"));
     QCOMPARE(p.page->currentMacroName(), QString("shared"));
     QCOMPARE(p.page->rows(), m.events);
     QCOMPARE(macroListNames(), (QStringList { "here", "shared" }));
 
-    KroFileDialog::answerNext(outside.filePath("shared.MSMACRO"));
+    dialogHook::answerNextFile(outside.filePath("shared.MSMACRO"));
     p.click("macroImport");
     QCOMPARE(lastMessage(), QString("Macro Exist!"));
     QCOMPARE(macroListCount(), 2);
 
-    KroFileDialog::answerNext(outside.filePath("back"));
+    dialogHook::answerNextFile(outside.filePath("back"));
     p.click("macroExport");
-    QCOMPARE(KroFileDialog::lastCaption(), QString("Save Macro File"));
+    QCOMPARE(dialogHook::last().texts.value(0), QString("Save Macro File"));
     QCOMPARE(readMacroRows("shared"), m.events);
     QCOMPARE(QSettings(outside.filePath("back.MSMACRO"), QSettings::IniFormat).value("Setting/Count").toInt(), 2);
 
-    KroFileDialog::answerNext(QString()); // cancelled
+    dialogHook::answerNextFile(QString()); // cancelled
     p.click("macroImport");
     QCOMPARE(macroListCount(), 2);
 }
@@ -590,7 +590,7 @@ void TestMacroDialog::copyPasteIntoAnotherMacroAndUndo()
     p.click("macroSave");
     QCOMPARE(p.fileRows(), pasted);
     QCOMPARE(macroWriteSign("to"), 1); // sent again at the next apply
-    QVERIFY(KroMessageBox::history().isEmpty());
+    QVERIFY(dialogHook::history(dialogHook::Kind::Message).isEmpty());
 
     // Cutting A's release is allowed; SAVE warns as a recording's STOP does, and saves.
     p.clickRow(3);
@@ -687,17 +687,17 @@ void TestMacroDialog::recordAfterAndPasteStopAt63()
     p.page->SelectRow(0);
     p.click("macroRecordAfter");
     p.tap(kEvdevA); // press, delay and release: 63 rows
-    QVERIFY(KroMessageBox::history().isEmpty());
+    QVERIFY(dialogHook::history(dialogHook::Kind::Message).isEmpty());
     p.now += 20;
     p.key(QEvent::KeyPress, kEvdevS); // delay and press do not fit: the recording ends and says so
     QVERIFY(!p.page->isRecording());
     QVERIFY(!p.page->keyboardCapture()->isActive());
-    QCOMPARE(KroMessageBox::history().first().message, QString("A MACRO HOLDS AT MOST 63 EVENTS."));
+    QCOMPARE(dialogHook::history(dialogHook::Kind::Message).first().texts.value(1), QString("A MACRO HOLDS AT MOST 63 EVENTS."));
     QCOMPARE(p.fileRows().size(), 63);
     QCOMPARE(p.fileRows().mid(1, 3), (QVector<MacroEvent> { kPressA, { 6, 0, 2 }, kReleaseA }));
 
-    KroMessageBox::clearTestHooks();
-    KroMessageBox::setDefaultAnswer(QDialog::Accepted);
+    dialogHook::clear();
+    dialogHook::answerEvery(dialogHook::Kind::Message, QDialog::Accepted);
     p.clickRow(0);
     p.click("macroCopy");
     p.click("macroPaste");

@@ -9,6 +9,7 @@
 #include "panels/hexColour.h"
 #include "panelsTestData.h"
 #include "support/TestAppDir.h"
+#include "widgets/dialogHook.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -18,6 +19,15 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QtTest>
+
+namespace {
+// Answers every colour dialog with fn.
+void onColourDialog(const std::function<int(KroColorArea*)>& fn)
+{
+    dialogHook::answerEvery(
+        dialogHook::Kind::Colour, [fn](QDialog* dialog) { return fn(static_cast<KroColorArea*>(dialog)); });
+}
+} // namespace
 
 class TestLightingPanel : public QObject {
     Q_OBJECT
@@ -42,7 +52,7 @@ private slots:
     void init()
     {
         currentConfig = MouseConfig();
-        KroColorWindow::setColorDialogHook(nullptr);
+        dialogHook::clear();
     }
 
     void menuOffersTenEffectsInOrder()
@@ -181,7 +191,7 @@ private slots:
         child<QSlider>(&panel, "brightnessSlider")->setValue(3);
         panel.slotSendLedState(Qt::green);
         int colourCalls = 0;
-        KroColorWindow::setColorDialogHook([&](KroColorArea*) { return ++colourCalls; });
+        onColourDialog([&](KroColorArea*) { return ++colourCalls; });
         panel.color_clicked();
         QCOMPARE(colourCalls, 0);
         QCOMPARE(p.LedMode, quint8(40));
@@ -194,14 +204,14 @@ private slots:
         KroColorWindow panel;
         ProfileData& p = currentConfig.profiles[0] = panelsTestProfile();
         panel.setProfile(&p);
-        KroColorWindow::setColorDialogHook([](KroColorArea* d) {
+        onColourDialog([](KroColorArea* d) {
             d->setColor(QColor(10, 20, 30));
             return int(QDialog::Rejected);
         });
         panel.color_clicked();
         QCOMPARE(p.lighting[1].RGB, QColor(255, 0, 0));
 
-        KroColorWindow::setColorDialogHook([](KroColorArea* d) {
+        onColourDialog([](KroColorArea* d) {
             d->setColor(QColor(10, 20, 30));
             return int(QDialog::Accepted);
         });
@@ -211,7 +221,7 @@ private slots:
         QCOMPARE(p.lighting[2].RGB, QColor(255, 0, 0));
 
         // APPLY keeps the colour while the dialog stays open.
-        KroColorWindow::setColorDialogHook([](KroColorArea* d) {
+        onColourDialog([](KroColorArea* d) {
             d->setColor(QColor(1, 2, 3));
             child<QPushButton>(d, "applyButton")->click();
             return int(QDialog::Rejected);
@@ -331,7 +341,7 @@ private slots:
         panel.setProfile(&p);
         back.show();
         back.grab().save("/tmp/panels-lighting.png");
-        KroColorWindow::setColorDialogHook([](KroColorArea* d) {
+        onColourDialog([](KroColorArea* d) {
             d->show();
             d->grab().save("/tmp/panels-colordialog.png");
             return int(QDialog::Rejected);

@@ -2,13 +2,14 @@
 #include "e2eFixture.h"
 
 #include "app/MousecfgWidget.h"
-#include "widgets/KroMessageBox.h"
-#include "widgets/KroPushButton.h"
 #include "platform/Notice.h"
 #include "store/appContext.h"
 #include "store/deviceDescription.h"
 #include "store/profileFiles.h"
 #include "store/settings.h"
+#include "widgets/KroMessageBox.h"
+#include "widgets/KroPushButton.h"
+#include "widgets/dialogHook.h"
 
 #include "TestAppDir.h"
 #include "VirtualMouseFixture.h"
@@ -32,8 +33,8 @@ E2eFixture::E2eFixture(bool withSkin)
 {
     if (withSkin)
         buttonsCopySkin(m_dir->path());
-    KroMessageBox::clearTestHooks();
-    KroMessageBox::setDefaultAnswer(QDialog::Accepted);
+    dialogHook::clear();
+    dialogHook::answerEvery(dialogHook::Kind::Message, QDialog::Accepted);
     notice::setSink([](const QString&, const QColor&) {});
     setMouseConnected(false);
     m_mouse = std::make_unique<VirtualMouseFixture>(VirtualMouseFixture::ReceiverOnly, false);
@@ -43,10 +44,10 @@ E2eFixture::E2eFixture(bool withSkin)
 
 E2eFixture::~E2eFixture()
 {
-    setDialogAnswer({});
+    dialogHook::clear();
     m_window.reset();
     notice::setSink({});
-    KroMessageBox::clearTestHooks();
+    dialogHook::clear();
     m_mouse.reset();
     m_dir.reset();
 }
@@ -84,8 +85,8 @@ void E2eFixture::selectFrontButton(int k)
 QStringList e2eBoxMessages()
 {
     QStringList messages;
-    for (const KroMessageBox::Shown& shown : KroMessageBox::history())
-        messages << shown.message;
+    for (const dialogHook::Shown& shown : dialogHook::history(dialogHook::Kind::Message))
+        messages << shown.texts.value(1);
     return messages;
 }
 

@@ -2,8 +2,8 @@
 // and the real main window; helpers to press "Apply", answer dialogs and read the mouse back.
 #pragma once
 
-#include "buttons/dialogRunner.h"
 #include "sim/VirtualMouseDecoder.h"
+#include "widgets/dialogHook.h"
 
 #include <QDialog>
 #include <QString>
@@ -58,7 +58,7 @@ void e2ePressYes(QDialog* dialog);
 // dialog's own result is returned (so its refusals still count). Another type of dialog is rejected.
 template <typename Dialog, typename Fn> void e2eAnswerWith(Fn act)
 {
-    setDialogAnswer([act](QDialog* dialog) {
+    dialogHook::answerEvery(dialogHook::Kind::Dialog, [act](QDialog* dialog) {
         auto* typed = qobject_cast<Dialog*>(dialog);
         if (!typed)
             return int(QDialog::Rejected);
