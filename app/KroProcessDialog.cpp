@@ -1,8 +1,9 @@
 // The busy window of the apply transaction: a frameless 128 x 128 square with a turning arc.
 #include "app/KroProcessDialog.h"
 
-#include "widgets/skinStyle.h"
+#include "device/KroProcessThread.h"
 #include "store/appContext.h"
+#include "widgets/skinStyle.h"
 
 #include <QPainter>
 #include <QTimer>
@@ -14,6 +15,20 @@ KroProcessDialog::KroProcessDialog(QWidget* parent)
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(128, 128);
     m_background.load(appDir() + QStringLiteral("/skin/process.png"));
+}
+
+int KroProcessDialog::runWorker(QWidget* parent, bool fullSend)
+{
+    KroProcessDialog dialog(parent);
+    KroProcessThread thread;
+    thread.fullSend = fullSend;
+    connect(&thread, &KroProcessThread::DoProcessDlg, &dialog, &KroProcessDialog::slotProcessDlg);
+    // A worker that ends without its signal must not leave the window blocked.
+    connect(&thread, &QThread::finished, &dialog, &KroProcessDialog::slotProcessDlg);
+    thread.start(QThread::InheritPriority);
+    dialog.exec();
+    thread.wait();
+    return int(thread.result);
 }
 
 void KroProcessDialog::slotProcessDlg()

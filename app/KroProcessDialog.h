@@ -10,6 +10,10 @@ class KroProcessDialog : public QDialog {
 public:
     explicit KroProcessDialog(QWidget* parent = nullptr);
 
+    // Runs the apply worker (KroProcessThread) behind this dialog over parent and returns the
+    // worker's result code, however the dialog ended.
+    static int runWorker(QWidget* parent, bool fullSend);
+
     // While the worker runs the dialog cannot be dismissed (Escape, close): only the worker ends it.
     void reject() override;
 

@@ -7,18 +7,13 @@
 #include "app/TrayController.h"
 #include "app/fileProblemNotice.h"
 #include "buttons/KroBtnWindow.h"
+#include "device/KroGetBatteryThread.h"
+#include "device/hidDevices.h"
 #include "macros/MacroDialog.h"
 #include "panels/KroColorWindow.h"
 #include "panels/KroDPIWindow.h"
 #include "panels/KroPointSpeed.h"
 #include "panels/KroReportRate.h"
-#include "widgets/KroLabel.h"
-#include "widgets/KroLineEdit.h"
-#include "widgets/KroMenu.h"
-#include "widgets/KroPushButton.h"
-#include "widgets/skinStyle.h"
-#include "device/KroGetBatteryThread.h"
-#include "device/hidDevices.h"
 #include "platform/DeviceWatcher.h"
 #include "platform/PointerSpeed.h"
 #include "store/MouseConfig.h"
@@ -26,6 +21,11 @@
 #include "store/deviceDescription.h"
 #include "store/profileFiles.h"
 #include "store/settings.h"
+#include "widgets/KroLabel.h"
+#include "widgets/KroLineEdit.h"
+#include "widgets/KroMenu.h"
+#include "widgets/KroPushButton.h"
+#include "widgets/skinStyle.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -126,9 +126,9 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     refreshPanels();
     retranslateTexts();
 
-    showSlotText(m_profiles->slotText(currentConfig.ProfileID < PROFILE_COUNT ? currentConfig.ProfileID : 0));
+    showSlotText(m_profiles->slotText(currentConfig.activeSlot()));
     showProfileName(currentConfig.current().ProfileName.isEmpty()
-            ? currentConfig.profileNames[currentConfig.ProfileID % PROFILE_COUNT]
+            ? currentConfig.profileNames[currentConfig.activeSlot()]
             : currentConfig.current().ProfileName);
     writeDefaultProfileFile();
 
@@ -467,7 +467,7 @@ void MousecfgWidget::showSlotText(const QString& text)
 // The strip: each slot with its name (a default name in the current language), the active one marked.
 void MousecfgWidget::showSlotNames()
 {
-    const int active = currentConfig.ProfileID < PROFILE_COUNT ? currentConfig.ProfileID : 0;
+    const int active = currentConfig.activeSlot();
     for (int i = 0; i < PROFILE_COUNT; ++i) {
         const QString& name = currentConfig.profileNames[i];
         QString caption = name;

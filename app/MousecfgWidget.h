@@ -85,7 +85,6 @@ public:
     void showSlotText(const QString& text) override;
     void showSlotNames() override;
     void keepPanelEdits() override { gatherPanels(); }
-    int runApplyTransaction(bool gatherPanels, bool fullSend) override;
     void showLoadedConfig() override;
     void hideWindow() override { hide(); }
     QWidget* dialogParent() override { return this; }

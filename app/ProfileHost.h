@@ -15,12 +15,9 @@ public:
     virtual void showSlotText(const QString& text) = 0;
     // The slots' names or the current slot changed.
     virtual void showSlotNames() { }
-    // Before another slot is shown: the panels' working values go into currentConfig, so edits not
-    // yet applied are kept and sent by the next apply.
+    // The panels' working values go into currentConfig: before another slot is shown (edits not
+    // yet applied are kept and sent by the next apply) and before an apply that sends them.
     virtual void keepPanelEdits() { }
-    // Runs the apply worker behind the busy dialog; gatherPanels first copies the panels' working
-    // values into currentConfig. Returns the worker's result code (0 = sent).
-    virtual int runApplyTransaction(bool gatherPanels, bool fullSend) = 0;
     // After RESET: texts of the language again (restarts the poller, re-places the pictures).
     virtual void retranslateTexts() = 0;
     // After a whole configuration was loaded: first page and the model's scroll images.

@@ -2,10 +2,9 @@
 // ADD, DELETE, COPY, rename, RESET, "Reset All", import, export, "LOAD1", "SAVE", "Apply", "OK", "Cancel".
 #include "app/ProfileManager.h"
 
+#include "app/KroProcessDialog.h"
 #include "app/ProfileHost.h"
 #include "app/fileProblemNotice.h"
-#include "widgets/KroFileDialog.h"
-#include "widgets/KroMessageBox.h"
 #include "device/commandSet.h"
 #include "platform/PointerSpeed.h"
 #include "store/MouseConfig.h"
@@ -13,6 +12,8 @@
 #include "store/deviceDescription.h"
 #include "store/profileFiles.h"
 #include "store/settings.h"
+#include "widgets/KroFileDialog.h"
+#include "widgets/KroMessageBox.h"
 
 #include <QAction>
 #include <QDebug>
@@ -25,12 +26,6 @@ namespace {
 constexpr int MAX_SAVED_MENU_ACTIONS = 200;
 // Upper bound of the numbered-name searches, so a folder full of files cannot make them endless.
 constexpr int MAX_NAME_NUMBER = 10000;
-
-// The slot currentConfig.current() works on (an out-of-range id from a file means slot 0).
-int currentSlot()
-{
-    return currentConfig.ProfileID < PROFILE_COUNT ? currentConfig.ProfileID : 0;
-}
 } // namespace
 
 ProfileManager::ProfileManager(ProfileHost& host, QWidget* menuParent)
@@ -38,6 +33,7 @@ ProfileManager::ProfileManager(ProfileHost& host, QWidget* menuParent)
     , m_host(host)
     , m_slotMenu(new QMenu(menuParent))
     , m_savedMenu(new QMenu(menuParent))
+    , m_runWorker(&KroProcessDialog::runWorker)
 {
     m_slotMenu->setObjectName(QStringLiteral("slotMenu"));
     m_savedMenu->setObjectName(QStringLiteral("savedProfileMenu"));
@@ -58,7 +54,7 @@ void ProfileManager::retranslateSlotMenu()
     const QList<QAction*> actions = m_slotMenu->actions();
     for (int i = 0; i < actions.size(); ++i)
         actions[i]->setText(slotText(i));
-    m_host.showSlotText(slotText(currentSlot()));
+    m_host.showSlotText(slotText(currentConfig.activeSlot()));
 }
 
 void ProfileManager::loadSavedNames()
@@ -105,7 +101,7 @@ bool ProfileManager::isDefaultName(const QString& name)
 bool ProfileManager::isNameUsedByOtherSlot(const QString& name) const
 {
     for (int i = 0; i < PROFILE_COUNT; ++i) {
-        if (i != currentSlot() && currentConfig.profileNames[i] == name)
+        if (i != currentConfig.activeSlot() && currentConfig.profileNames[i] == name)
             return true;
     }
     return false;
@@ -113,7 +109,7 @@ bool ProfileManager::isNameUsedByOtherSlot(const QString& name) const
 
 void ProfileManager::setCurrentName(const QString& name)
 {
-    currentConfig.profileNames[currentSlot()] = name;
+    currentConfig.profileNames[currentConfig.activeSlot()] = name;
     currentConfig.current().ProfileName = name;
     m_host.showSlotNames();
 }
@@ -165,7 +161,7 @@ void ProfileManager::chooseSlot(int slot)
     m_host.keepPanelEdits();
     selectSlot(slot, false);
     rebuildSavedProfileMenu();
-    const quint8 status = switchMouseProfile(currentSlot());
+    const quint8 status = switchMouseProfile(currentConfig.activeSlot());
     PointerSpeed::set(currentConfig.current().mousespeed);
     // The slot stays chosen, and the next apply sends it with the general block.
     if (status != SEND_OK)
@@ -282,7 +278,7 @@ void ProfileManager::deleteProfile()
 
 void ProfileManager::copyProfile()
 {
-    const QString current = currentConfig.profileNames[currentSlot()];
+    const QString current = currentConfig.profileNames[currentConfig.activeSlot()];
     const QString target = freeName(current + QStringLiteral(" copy"), QStringLiteral(" "), 0);
     if (target.isEmpty())
         return;
@@ -300,7 +296,7 @@ void ProfileManager::copyProfile()
 void ProfileManager::renameProfile(bool saveSlotNames)
 {
     QWidget* parent = m_host.dialogParent();
-    const QString current = currentConfig.profileNames[currentSlot()];
+    const QString current = currentConfig.profileNames[currentConfig.activeSlot()];
     // Checked on both paths: a default profile keeps its name whichever control asks.
     if (isDefaultName(current)) {
         KroMessageBox::warn(parent, tr("The default Profile cannot be deleted or renamed."));
@@ -337,7 +333,10 @@ void ProfileManager::renameProfile(bool saveSlotNames)
 
 int ProfileManager::applyTransaction(bool gatherPanels, bool fullSend)
 {
-    const int result = m_host.runApplyTransaction(gatherPanels, fullSend);
+    if (gatherPanels)
+        m_host.keepPanelEdits();
+    alignActiveProfile(currentConfig);
+    const int result = m_runWorker(m_host.dialogParent(), fullSend);
     showFileProblems(m_host.dialogParent());
     if (result == SEND_MOUSE_OFF)
         KroMessageBox::ask(m_host.dialogParent(), tr("Mouse is sleeping or not connected."));
@@ -350,14 +349,14 @@ void ProfileManager::resetProfile()
 {
     if (!KroMessageBox::ask(m_host.dialogParent(), tr("Are you sure you want reset this profile?")))
         return;
-    qDebug("Accepted %d", currentSlot());
+    qDebug("Accepted %d", currentConfig.activeSlot());
     ProfileData& profile = currentConfig.current();
     const QString name = profile.ProfileName;
     makeDefaultProfile(profile);
     profile.ProfileName = name;
     m_host.retranslateTexts();
     m_host.refreshPanels();
-    m_host.showProfileName(currentConfig.profileNames[currentSlot()]);
+    m_host.showProfileName(currentConfig.profileNames[currentConfig.activeSlot()]);
     applyTransaction(false, false);
 }
 
@@ -381,7 +380,7 @@ void ProfileManager::exportProfile()
     if (path.isEmpty())
         return;
     // The save dialog has already confirmed replacing an existing file; it is replaced only by a whole one.
-    const QString source = libraryFile(currentConfig.profileNames[currentSlot()]);
+    const QString source = libraryFile(currentConfig.profileNames[currentConfig.activeSlot()]);
     exportProfileFile(currentConfig.current(), source, currentProductName(), path);
     showFileProblems(m_host.dialogParent());
 }
@@ -411,7 +410,7 @@ void ProfileManager::importProfile()
     rebuildSavedProfileMenu();
     ProfileData& profile = currentConfig.current();
     readProfile(profile, destination);
-    profile.ProfileName = currentConfig.profileNames[currentSlot()];
+    profile.ProfileName = currentConfig.profileNames[currentConfig.activeSlot()];
     m_host.refreshPanels();
     m_host.showProfileName(profile.ProfileName);
     applyTransaction(false, false);
@@ -440,8 +439,8 @@ void ProfileManager::loadConfigFile()
         return;
     // The apply saves only the first name; the imported names of the other slots are kept too.
     saveProfileNames(currentConfig);
-    m_host.showSlotText(slotText(currentSlot()));
-    m_host.showProfileName(currentConfig.profileNames[currentSlot()]);
+    m_host.showSlotText(slotText(currentConfig.activeSlot()));
+    m_host.showProfileName(currentConfig.profileNames[currentConfig.activeSlot()]);
     m_host.showLoadedConfig();
     m_host.refreshPanels();
     applyTransaction(false, false);
@@ -462,5 +461,5 @@ void ProfileManager::ok()
 void ProfileManager::cancel()
 {
     m_host.hideWindow();
-    selectSlot(currentSlot(), true);
+    selectSlot(currentConfig.activeSlot(), true);
 }

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
+
 class ProfileHost;
 class QAction;
 class QMenu;
@@ -53,8 +55,12 @@ public:
     // A slot chosen in the slot menu or the slot strip: shown, and the mouse switched to it at once.
     void chooseSlot(int slot);
 
-    // Runs the apply worker and tells the user when it failed.
+    // The apply transaction: the panels' values (gatherPanels), the active profile aligned, the
+    // worker run behind the busy dialog; tells the user when it failed. Returns the worker's code.
     int applyTransaction(bool gatherPanels, bool fullSend);
+    // What runs the worker (default: KroProcessDialog::runWorker); tests give their own.
+    using WorkerRunner = std::function<int(QWidget* parent, bool fullSend)>;
+    void setWorkerRunner(WorkerRunner runner) { m_runWorker = std::move(runner); }
 
 private slots:
     void onSavedActionTriggered();
@@ -70,4 +76,5 @@ private:
     QMenu* m_slotMenu = nullptr;
     QMenu* m_savedMenu = nullptr;
     QStringList m_saved;
+    WorkerRunner m_runWorker;
 };

@@ -2,11 +2,9 @@
 // configuration, collecting their working values at apply, and the apply transaction.
 #include "app/MousecfgWidget.h"
 
-#include "app/KroProcessDialog.h"
 #include "buttons/KroBtnWindow.h"
 #include "buttons/KroGunsetDialog.h"
 #include "buttons/buttonFunctions.h"
-#include "device/KroProcessThread.h"
 #include "device/transaction.h"
 #include "macros/MacroDialog.h"
 #include "panels/KroColorWindow.h"
@@ -117,24 +115,6 @@ void MousecfgWidget::selectButtonInPanel(int index)
         m_buttonPanel->setSelection(quint8(index), GROUP_FRONT);
     else
         m_buttonPanel->setSelection(quint8(-index - 1), GROUP_WHEEL);
-}
-
-int MousecfgWidget::runApplyTransaction(bool gatherPanels, bool fullSend)
-{
-    if (gatherPanels)
-        this->gatherPanels();
-    alignActiveProfile(currentConfig);
-    KroProcessDialog dialog(this);
-    KroProcessThread thread;
-    thread.fullSend = fullSend;
-    connect(&thread, &KroProcessThread::DoProcessDlg, &dialog, &KroProcessDialog::slotProcessDlg);
-    // A worker that ends without its signal must not leave the window blocked.
-    connect(&thread, &QThread::finished, &dialog, &KroProcessDialog::slotProcessDlg);
-    thread.start(QThread::InheritPriority);
-    dialog.exec();
-    thread.wait();
-    // The worker's result, however the dialog ended.
-    return int(thread.result);
 }
 
 // Panels built before the first scale was known follow every later factor.

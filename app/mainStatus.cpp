@@ -6,9 +6,6 @@
 #include "app/ProfileManager.h"
 #include "app/StatusDisplay.h"
 #include "app/TrayController.h"
-#include "widgets/KroMessageBox.h"
-#include "widgets/KroPushButton.h"
-#include "widgets/skinStyle.h"
 #include "device/KroGetBatteryThread.h"
 #include "device/hidDevices.h"
 #include "panels/KroDPIWindow.h"
@@ -22,6 +19,9 @@
 #include "store/profileFiles.h"
 #include "store/sensors.h"
 #include "store/settings.h"
+#include "widgets/KroMessageBox.h"
+#include "widgets/KroPushButton.h"
+#include "widgets/skinStyle.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -88,7 +88,7 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
     ProfileData& profile = currentConfig.current();
     profile.dpi = iDPI;
     m_dpiPanel->setActiveStage(iDPI);
-    setProfileDpi(currentConfig.profileNames[currentConfig.ProfileID % PROFILE_COUNT], iDPI);
+    setProfileDpi(currentConfig.profileNames[currentConfig.activeSlot()], iDPI);
     const int dpi = displayedDpi(mouseProfile(currentConfig).stages[iDPI], sensorModel());
     showOsd(tr("DPI") + QStringLiteral(" %1:%2").arg(iDPI + 1).arg(dpi));
 }
@@ -188,7 +188,7 @@ void MousecfgWidget::reloadConfiguration()
 {
     loadAll(sentConfig);
     currentConfig = sentConfig;
-    const int slot = currentConfig.ProfileID < PROFILE_COUNT ? currentConfig.ProfileID : 0;
+    const int slot = currentConfig.activeSlot();
     showSlotText(m_profiles->slotText(slot));
     showProfileName(currentConfig.profileNames[slot]);
     refreshPanels();

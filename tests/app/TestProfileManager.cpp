@@ -24,11 +24,7 @@ public:
     void showProfileName(const QString& n) override { name = n; }
     QString profileNameText() const override { return name; }
     void showSlotText(const QString& t) override { slotText = t; }
-    int runApplyTransaction(bool gather, bool full) override
-    {
-        applies << qMakePair(gather, full);
-        return applyResult;
-    }
+    void keepPanelEdits() override { gathered = true; }
     void retranslateTexts() override { }
     void showLoadedConfig() override { ++loadedShown; }
     void hideWindow() override { hidden = true; }
@@ -40,6 +36,7 @@ public:
     int refreshes = 0;
     int loadedShown = 0;
     bool hidden = false;
+    bool gathered = false;
     int applyResult = 0;
     QList<QPair<bool, bool>> applies;
 };
@@ -78,6 +75,10 @@ private slots:
             currentConfig.profileNames[i] = QStringLiteral("Profile %1").arg(i + 1);
         m_host = std::make_unique<FakeHost>();
         m_manager = std::make_unique<ProfileManager>(*m_host, &m_host->parent);
+        m_manager->setWorkerRunner([this](QWidget*, bool full) {
+            m_host->applies << qMakePair(std::exchange(m_host->gathered, false), full);
+            return m_host->applyResult;
+        });
     }
     void cleanup()
     {

@@ -81,7 +81,7 @@ private slots:
         const ProfileData& shown = currentConfig.profiles[1];
         for (int attempt = 0; attempt < 20 && markedSlot(e2e) != 1; ++attempt) {
             e2e.mouse().mouse().sendChangeReport(1, shown.dpi, shown.pollrate, 0);
-            QTest::qWaitFor([&e2e] { return markedSlot(e2e) == 1; }, 1000);
+            (void)QTest::qWaitFor([&e2e] { return markedSlot(e2e) == 1; }, 1000);
         }
         QCOMPARE(markedSlot(e2e), 1);
         QCOMPARE(int(currentConfig.ProfileID), 1);
