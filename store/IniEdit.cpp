@@ -34,9 +34,15 @@ IniEdit::IniEdit(const QString& path, Mode mode)
     , m_mode(mode)
 {
     m_usable = prepareTarget();
-    if (m_usable && mode == Merge) {
+}
+
+QSettings& IniEdit::settings()
+{
+    if (m_settings)
+        return *m_settings;
+    if (m_usable && m_mode == Merge) {
         m_settings = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
-        return;
+        return *m_settings;
     }
     // The text of a replacement is built in a private file; a refused path writes there too, and
     // that file is dropped.
@@ -45,6 +51,13 @@ IniEdit::IniEdit(const QString& path, Mode mode)
         m_usable = false;
     m_scratch.close();
     m_settings = std::make_unique<QSettings>(m_scratch.fileName(), QSettings::IniFormat);
+    return *m_settings;
+}
+
+void IniEdit::setText(const QByteArray& text)
+{
+    m_text = text;
+    m_hasText = true;
 }
 
 IniEdit::~IniEdit()
@@ -91,6 +104,9 @@ int IniEdit::commit()
         m_settings.reset();
         return m_result = -1;
     }
+    if (m_hasText)
+        return m_result = writeWhole(m_text);
+    settings();
     if (m_mode == Replace)
         return m_result = commitReplace();
     m_settings->sync();
@@ -111,15 +127,21 @@ int IniEdit::commitReplace()
     QFile scratch(m_scratch.fileName());
     const QByteArray text = ok && scratch.open(QIODevice::ReadOnly) ? scratch.readAll() : QByteArray();
     ok = ok && scratch.error() == QFileDevice::NoError;
-    const QDateTime before = QFileInfo(m_path).lastModified();
-    if (ok) {
-        QDir().mkpath(QFileInfo(m_path).absolutePath());
-        QSaveFile out(m_path);
-        // Never write in place: a failed write must leave the old file as it was.
-        out.setDirectWriteFallback(false);
-        ok = out.open(QIODevice::WriteOnly) && out.write(text) == text.size() && out.commit();
-    }
     if (!ok) {
+        recordFileProblem(FileProblemKind::WriteFailed, m_path);
+        return -1;
+    }
+    return writeWhole(text);
+}
+
+int IniEdit::writeWhole(const QByteArray& text)
+{
+    const QDateTime before = QFileInfo(m_path).lastModified();
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    QSaveFile out(m_path);
+    // Never write in place: a failed write must leave the old file as it was.
+    out.setDirectWriteFallback(false);
+    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit()) {
         recordFileProblem(FileProblemKind::WriteFailed, m_path);
         return -1;
     }

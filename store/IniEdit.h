@@ -26,18 +26,25 @@ public:
     IniEdit(const IniEdit&) = delete;
     IniEdit& operator=(const IniEdit&) = delete;
 
-    QSettings& settings() { return *m_settings; }
+    // Created on first use: a merge reads the file then.
+    QSettings& settings();
+    // The file gets exactly this text instead of the keys set (a Merge edit whose result the caller
+    // built itself), written as a replacement is.
+    void setText(const QByteArray& text);
     // 0, or -1 when the file could not be written (or the path was refused).
     int commit();
 
 private:
     bool prepareTarget();
     int commitReplace();
+    int writeWhole(const QByteArray& text);
 
     QString m_path;
     Mode m_mode;
     QTemporaryFile m_scratch;
     std::unique_ptr<QSettings> m_settings;
+    QByteArray m_text;
+    bool m_hasText = false;
     bool m_usable = false;
     bool m_done = false;
     int m_result = -1;

@@ -7,9 +7,9 @@
 
 #include <QSettings>
 
-// Writes each visited field into the current group of a settings object.
-struct IniWriter {
-    QSettings& s;
+// Writes each visited field into the current group of a settings object (QSettings or IniText).
+template <typename Settings> struct IniWriter {
+    Settings& s;
     void u8(const QString& key, quint8 v) { s.setValue(key, uint(v)); }
     void i32(const QString& key, qint32 v) { s.setValue(key, v); }
     void u32(const QString& key, quint32 v) { s.setValue(key, v); }
@@ -18,14 +18,17 @@ struct IniWriter {
 };
 
 // Reads each visited field; a missing or malformed key gives 0, an empty text or an invalid colour.
-struct IniReader {
-    const QSettings& s;
+template <typename Settings> struct IniReader {
+    const Settings& s;
     void u8(const QString& key, quint8& v) { v = quint8(intFromVariant(s.value(key))); }
     void i32(const QString& key, qint32& v) { v = intFromVariant(s.value(key)); }
     void u32(const QString& key, quint32& v) { v = uintFromVariant(s.value(key)); }
     void text(const QString& key, QString& v) { v = s.value(key).toString(); }
     void colour(const QString& key, QColor& v) { v = colourFromVariant(s.value(key)); }
 };
+
+template <typename Settings> IniWriter(Settings&) -> IniWriter<Settings>;
+template <typename Settings> IniReader(const Settings&) -> IniReader<Settings>;
 
 inline QString indexedKey(const char* prefix, int i, const char* suffix)
 {

@@ -2,6 +2,7 @@
 #include "store/iniFile.h"
 
 #include "store/IniEdit.h"
+#include "store/IniText.h"
 #include "store/appContext.h"
 #include "store/fileProblems.h"
 
@@ -55,6 +56,21 @@ bool iniReadable(const QString& path)
         return false;
     const QFileInfo info(path);
     return info.isFile() && info.isReadable() && info.size() <= MAX_INI_BYTES;
+}
+
+bool readPlainIni(const QString& path, IniText* text, QByteArray* bytes)
+{
+    if (!iniReadable(path))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray content = file.read(MAX_INI_BYTES + 1);
+    if (file.error() != QFileDevice::NoError || content.size() > MAX_INI_BYTES || !text->parse(content))
+        return false;
+    if (bytes)
+        *bytes = content;
+    return true;
 }
 
 IniState iniState(const QString& path, const QString& requiredKey)

@@ -20,6 +20,11 @@ enum class IniState {
     Usable,
     Unusable, // something there that is not a readable, parsable INI text file of the bound
 };
+class IniText;
+// Reads a file of QSettings' plain shape (see IniText) without QSettings. False when the file is
+// missing, unreadable, or beyond that shape: then only QSettings can tell what it holds.
+bool readPlainIni(const QString& path, IniText* text, QByteArray* bytes = nullptr);
+
 // requiredKey: a key the file must hold to count as usable (a profile file's button block).
 IniState iniState(const QString& path, const QString& requiredKey = QString());
 

@@ -1,6 +1,8 @@
 // Reading and writing profile files and whole-configuration files.
 #include "store/profileFiles.h"
 
+#include "store/IniEdit.h"
+#include "store/IniText.h"
 #include "store/configKeys.h"
 #include "store/deviceDescription.h"
 #include "store/iniFile.h"
@@ -35,7 +37,7 @@ QString importedName(const QString& listed, const QString& inProfile, int index)
 }
 
 // Profile files as last read or written here, with the file's size and time then. Writing a profile
-// that a file already holds unchanged is skipped: saveAll writes five files, twice per apply.
+// that a file already holds unchanged is skipped: saveAll writes all five files on every apply.
 struct KnownFile {
     ProfileData profile;
     qint64 size = -1;
@@ -58,6 +60,54 @@ KnownFile stamp(const QString& path, const ProfileData& profile)
 {
     const QFileInfo info(path);
     return { profile, info.isFile() ? info.size() : -1, info.lastModified() };
+}
+
+// The profile group of a file, through QSettings or IniText.
+template <typename Settings> void writeProfileGroup(Settings& s, const ProfileData& profile)
+{
+    s.beginGroup(PROFILE_GROUP);
+    IniWriter writer { s };
+    visitProfileKeys(profile, writer);
+    s.endGroup();
+}
+template <typename Settings> void readProfileGroup(Settings& s, ProfileData& profile)
+{
+    s.beginGroup(PROFILE_GROUP);
+    IniReader reader { s };
+    visitProfileKeys(profile, reader);
+    s.endGroup();
+}
+
+enum class PlainWrite { Same, Write, NeedsMerge };
+
+// Whether writing fresh over the file at path gives what QSettings' merge would: true when nothing
+// readable is there, or the file holds exactly these keys in this order (only values change).
+PlainWrite plainWriteOver(const QString& path, const QStringList& order, const QByteArray& text)
+{
+    if (iniState(path) != IniState::Usable)
+        return PlainWrite::Write;
+    IniText old;
+    QByteArray bytes;
+    if (!readPlainIni(path, &old, &bytes) || old.keys() != order)
+        return PlainWrite::NeedsMerge;
+    return bytes == text ? PlainWrite::Same : PlainWrite::Write;
+}
+
+int writeProfileText(const ProfileData& profile, const QString& path)
+{
+    IniText fresh;
+    writeProfileGroup(fresh, profile);
+    QByteArray text;
+    const PlainWrite how = path.isEmpty() || !fresh.toText(&text) ? PlainWrite::NeedsMerge
+                                                                  : plainWriteOver(path, fresh.writeOrder(), text);
+    if (how == PlainWrite::Same)
+        return 0;
+    if (how == PlainWrite::Write) {
+        IniEdit edit(path);
+        edit.setText(text);
+        return edit.commit();
+    }
+    return writeIni(path, [&profile](QSettings& s) { writeProfileGroup(s, profile); });
 }
 
 void remember(const QString& path, const KnownFile& known)
@@ -108,31 +158,30 @@ int writeProfile(const ProfileData& profile, const QString& path)
 {
     if (!path.isEmpty() && holdsAlready(path, profile))
         return 0;
-    const int result = writeIni(path, [&profile](QSettings& s) {
-        s.beginGroup(PROFILE_GROUP);
-        IniWriter writer { s };
-        visitProfileKeys(profile, writer);
-        s.endGroup();
-    });
+    const int result = writeProfileText(profile, path);
     remember(path, result == 0 ? stamp(path, profile) : KnownFile());
     return result;
 }
 
 int readProfile(ProfileData& profile, const QString& path)
 {
-    const IniState state = profileFileState(path);
+    KnownFile known = stamp(path, ProfileData());
+    IniText plain;
+    const bool isPlain = readPlainIni(path, &plain);
+    const IniState state = !isPlain                                               ? profileFileState(path)
+        : plain.contains(PROFILE_GROUP + QLatin1Char('/') + PROFILE_REQUIRED_KEY) ? IniState::Usable
+                                                                                  : IniState::Unusable;
     if (state != IniState::Usable) {
         // Never a record of zeros: that is a mouse without a left click.
         makeDefaultProfile(profile);
         return state == IniState::Missing ? -1 : -2;
     }
-    KnownFile known = stamp(path, ProfileData());
     ProfileData p;
-    {
+    if (isPlain) {
+        readProfileGroup(plain, p);
+    } else {
         QSettings s(path, QSettings::IniFormat);
-        s.beginGroup(PROFILE_GROUP);
-        IniReader reader { s };
-        visitProfileKeys(p, reader);
+        readProfileGroup(s, p);
     }
     known.profile = p;
     remember(path, known);
@@ -250,10 +299,7 @@ int exportProfileFile(const ProfileData& profile, const QString& source, const Q
         readProfile(p, source);
     return replaceIni(path, [&p, &product](QSettings& s) {
         s.setValue(QStringLiteral("MouseName/Name"), product);
-        s.beginGroup(PROFILE_GROUP);
-        IniWriter writer { s };
-        visitProfileKeys(p, writer);
-        s.endGroup();
+        writeProfileGroup(s, p);
     });
 }
 

@@ -1,0 +1,443 @@
+// The plain shape of QSettings' INI text, read and written as QSettings does.
+#include "store/IniText.h"
+
+#include <QColor>
+#include <QDataStream>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+bool isWordChar(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-'
+        || c == '.';
+}
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Digits of a \x or \0 escape from p[*i]; QSettings reads as many as follow. False on a run too
+// long to be one of ours.
+bool readEscapeDigits(const char* p, int n, int* i, int base, QString* out)
+{
+    uint value = 0;
+    int digits = 0;
+    for (; *i < n; ++*i, ++digits) {
+        const int d = hexValue(p[*i]);
+        if (d < 0 || d >= base)
+            break;
+        value = value * uint(base) + uint(d);
+    }
+    if (digits == 0 || digits > 6)
+        return false;
+    out->append(QChar(ushort(value)));
+    return true;
+}
+
+char simpleEscape(char c)
+{
+    switch (c) {
+    case 'a':
+        return '\a';
+    case 'b':
+        return '\b';
+    case 'f':
+        return '\f';
+    case 'n':
+        return '\n';
+    case 'r':
+        return '\r';
+    case 't':
+        return '\t';
+    case 'v':
+        return '\v';
+    case '"':
+    case '?':
+    case '\'':
+    case '\\':
+        return c;
+    default:
+        return 0;
+    }
+}
+
+// A value as QSettings unescapes it: plain, or one quoted text (as colours and texts holding a
+// separator are written); no lists, comments or blanks outside quotes.
+bool unescapeValue(const char* text, int length, QString* out)
+{
+    const bool quoted = length >= 2 && text[0] == '"' && text[length - 1] == '"';
+    const char* p = quoted ? text + 1 : text;
+    const int n = quoted ? length - 2 : length;
+    if (!quoted && n > 0 && (p[0] == ' ' || p[n - 1] == ' '))
+        return false;
+    bool escaped = false;
+    for (int i = 0; i < n; ++i) {
+        const uchar c = uchar(p[i]);
+        if (c < 0x20 || c >= 0x7f || c == '"' || (!quoted && (c == ',' || c == ';' || c == '=')))
+            return false;
+        // The character after a backslash is the decoder's to judge; none would escape the quote.
+        if (c == '\\') {
+            if (i + 1 >= n)
+                return false;
+            escaped = true;
+            ++i;
+        }
+    }
+    if (!escaped) {
+        *out = QString::fromLatin1(p, n);
+        return true;
+    }
+    out->reserve(n);
+    for (int i = 0; i < n;) {
+        const char c = p[i];
+        if (c != '\\') {
+            out->append(QLatin1Char(c));
+            ++i;
+            continue;
+        }
+        if (++i >= n)
+            return false;
+        const char e = p[i];
+        if (e == 'x') {
+            ++i;
+            if (!readEscapeDigits(p, n, &i, 16, out))
+                return false;
+        } else if (e >= '0' && e <= '7') {
+            if (!readEscapeDigits(p, n, &i, 8, out))
+                return false;
+        } else if (const char plain = simpleEscape(e)) {
+            out->append(QLatin1Char(plain));
+            ++i;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The value QSettings makes of an unescaped text.
+bool textToVariant(const QString& text, QVariant* out)
+{
+    if (!text.startsWith(QLatin1Char('@'))) {
+        *out = text;
+        return true;
+    }
+    if (text.startsWith(QLatin1String("@@"))) {
+        *out = text.mid(1);
+        return true;
+    }
+    if (!text.startsWith(QLatin1String("@Variant(")) || !text.endsWith(QLatin1Char(')')))
+        return false;
+    QByteArray bytes = text.midRef(9).toLatin1();
+    QDataStream stream(&bytes, QIODevice::ReadOnly);
+    stream.setVersion(QDataStream::Qt_4_0);
+    stream >> *out;
+    return stream.status() == QDataStream::Ok;
+}
+
+// A section or key name as it stands in the file, after prefix; '\' in a key separates groups.
+bool unescapeName(const char* p, int n, bool isKey, const QString& prefix, QString* out)
+{
+    if (n == 0)
+        return false;
+    bool grouped = false;
+    for (int i = 0; i < n; ++i) {
+        if (isKey && p[i] == '\\')
+            grouped = true;
+        else if (!isWordChar(p[i]))
+            return false;
+    }
+    *out = prefix + QLatin1String(p, n);
+    if (grouped)
+        out->replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return true;
+}
+
+bool appendEscapedName(const QString& name, QByteArray* out)
+{
+    for (const QChar ch : name) {
+        const ushort c = ch.unicode();
+        if (c == '/')
+            out->append('\\');
+        else if (c < 0x80 && isWordChar(char(c)))
+            out->append(char(c));
+        else
+            return false;
+    }
+    return true;
+}
+
+void appendHexEscape(uint ch, QByteArray* out)
+{
+    out->append("\\x");
+    out->append(QByteArray::number(ch, 16));
+}
+
+// QSettings' escaping of a value text (no text codec, as QSettings writes by default).
+void appendEscapedText(const QString& text, QByteArray* out)
+{
+    const int start = out->size();
+    bool needsQuotes = false;
+    bool escapeNextIfDigit = false;
+    for (const QChar qc : text) {
+        const uint ch = qc.unicode();
+        if (ch == ';' || ch == ',' || ch == '=')
+            needsQuotes = true;
+        if (escapeNextIfDigit && ch < 0x80 && hexValue(char(ch)) >= 0) {
+            appendHexEscape(ch, out);
+            continue;
+        }
+        escapeNextIfDigit = false;
+        switch (ch) {
+        case '\0':
+            out->append("\\0");
+            escapeNextIfDigit = true;
+            break;
+        case '\a':
+            out->append("\\a");
+            break;
+        case '\b':
+            out->append("\\b");
+            break;
+        case '\f':
+            out->append("\\f");
+            break;
+        case '\n':
+            out->append("\\n");
+            break;
+        case '\r':
+            out->append("\\r");
+            break;
+        case '\t':
+            out->append("\\t");
+            break;
+        case '\v':
+            out->append("\\v");
+            break;
+        case '"':
+        case '\\':
+            out->append('\\');
+            out->append(char(ch));
+            break;
+        default:
+            if (ch <= 0x1f || ch >= 0x7f) {
+                appendHexEscape(ch, out);
+                escapeNextIfDigit = true;
+            } else {
+                out->append(char(ch));
+            }
+        }
+    }
+    if (needsQuotes || (out->size() > start && (out->at(start) == ' ' || out->at(out->size() - 1) == ' '))) {
+        out->insert(start, '"');
+        out->append('"');
+    }
+}
+
+// Numbers as QSettings writes them (never escaped). False for other kinds.
+bool appendNumber(const QVariant& value, QByteArray* out)
+{
+    switch (value.userType()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+        out->append(QByteArray::number(value.toLongLong()));
+        return true;
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        out->append(QByteArray::number(value.toULongLong()));
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The text QSettings writes for a value before escaping; false for kinds not handled here.
+bool variantToText(const QVariant& value, QString* out)
+{
+    switch (value.userType()) {
+    case QMetaType::QString:
+    case QMetaType::Bool:
+        *out = value.toString();
+        if (out->contains(QChar::Null))
+            return false;
+        if (out->startsWith(QLatin1Char('@')))
+            out->prepend(QLatin1Char('@'));
+        return true;
+    case QMetaType::QColor: {
+        QByteArray bytes;
+        QDataStream stream(&bytes, QIODevice::WriteOnly);
+        stream.setVersion(QDataStream::Qt_4_0);
+        stream << value;
+        *out = QLatin1String("@Variant(") + QLatin1String(bytes.constData(), bytes.size()) + QLatin1Char(')');
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+bool IniText::parse(const QByteArray& text)
+{
+    m_entries.clear();
+    m_index.clear();
+    QStringList sections;
+    QString prefix;
+    const char* data = text.constData();
+    for (int start = 0; start < text.size();) {
+        int end = text.indexOf('\n', start);
+        if (end < 0)
+            end = text.size();
+        const char* line = data + start;
+        const int length = end - start;
+        start = end + 1;
+        if (length == 0)
+            continue;
+        if (line[0] == '[') {
+            QString section;
+            if (line[length - 1] != ']' || !unescapeName(line + 1, length - 2, false, QString(), &section))
+                return false;
+            if (section.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0)
+                section.clear();
+            if (sections.contains(section))
+                return false;
+            sections.append(section);
+            prefix = section.isEmpty() ? QString() : section + QLatin1Char('/');
+            continue;
+        }
+        const char* equals = static_cast<const char*>(memchr(line, '=', size_t(length)));
+        QString key;
+        QString value;
+        QVariant variant;
+        if (!equals || !unescapeName(line, int(equals - line), true, prefix, &key)
+            || !unescapeValue(equals + 1, int(line + length - equals - 1), &value) || !textToVariant(value, &variant))
+            return false;
+        if (m_index.contains(key))
+            return false;
+        append(key, variant);
+    }
+    return true;
+}
+
+void IniText::beginGroup(const QString& group)
+{
+    m_groups.append(group);
+    m_prefix = m_groups.join(QLatin1Char('/')) + QLatin1Char('/');
+}
+
+void IniText::endGroup()
+{
+    if (!m_groups.isEmpty())
+        m_groups.removeLast();
+    m_prefix = m_groups.isEmpty() ? QString() : m_groups.join(QLatin1Char('/')) + QLatin1Char('/');
+}
+
+QVariant IniText::value(const QString& key) const
+{
+    const int index = m_index.value(fullKey(key), -1);
+    return index < 0 ? QVariant() : m_entries[size_t(index)].value;
+}
+
+bool IniText::contains(const QString& key) const
+{
+    return m_index.contains(fullKey(key));
+}
+
+void IniText::setValue(const QString& key, const QVariant& value)
+{
+    const QString full = fullKey(key);
+    const int index = m_index.value(full, -1);
+    if (index >= 0)
+        m_entries[size_t(index)].value = value;
+    else
+        append(full, value);
+}
+
+void IniText::append(const QString& key, const QVariant& value)
+{
+    m_index.insert(key, int(m_entries.size()));
+    m_entries.push_back({ key, value, key.indexOf(QLatin1Char('/')) });
+}
+
+QStringList IniText::keys() const
+{
+    QStringList keys;
+    keys.reserve(int(m_entries.size()));
+    for (const Entry& entry : m_entries)
+        keys.append(entry.key);
+    return keys;
+}
+
+std::vector<int> IniText::sortedForWriting() const
+{
+    std::vector<int> order(m_entries.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = int(i);
+    // By section, then by the key within it, as a new file gets them.
+    const auto section = [](const Entry& e) { return e.slash < 0 ? QStringView() : QStringView(e.key).left(e.slash); };
+    const auto rest = [](const Entry& e) { return QStringView(e.key).mid(e.slash + 1); };
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        const Entry& ea = m_entries[size_t(a)];
+        const Entry& eb = m_entries[size_t(b)];
+        const int bySection = section(ea).compare(section(eb));
+        return bySection != 0 ? bySection < 0 : rest(ea).compare(rest(eb)) < 0;
+    });
+    return order;
+}
+
+QStringList IniText::writeOrder() const
+{
+    QStringList keys;
+    keys.reserve(int(m_entries.size()));
+    for (const int index : sortedForWriting())
+        keys.append(m_entries[size_t(index)].key);
+    return keys;
+}
+
+bool IniText::toText(QByteArray* out) const
+{
+    QByteArray text;
+    text.reserve(int(m_entries.size()) * 32);
+    QStringView section;
+    bool first = true;
+    for (const int index : sortedForWriting()) {
+        const Entry& entry = m_entries[size_t(index)];
+        const QStringView keySection = entry.slash < 0 ? QStringView() : QStringView(entry.key).left(entry.slash);
+        if (first || keySection.compare(section) != 0) {
+            if (!first)
+                text.append('\n');
+            if (keySection.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0)
+                return false;
+            text.append('[');
+            if (keySection.isEmpty())
+                text.append("General");
+            else if (!appendEscapedName(keySection.toString(), &text))
+                return false;
+            text.append("]\n");
+            section = keySection;
+            first = false;
+        }
+        if (!appendEscapedName(entry.key.mid(entry.slash + 1), &text))
+            return false;
+        text.append('=');
+        if (!appendNumber(entry.value, &text)) {
+            QString value;
+            if (!variantToText(entry.value, &value))
+                return false;
+            appendEscapedText(value, &text);
+        }
+        text.append('\n');
+    }
+    *out = text;
+    return true;
+}

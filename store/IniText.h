@@ -1,0 +1,50 @@
+// The INI text QSettings reads and writes, handled without QSettings for files of the plain shape
+// ours have (sections, word keys, numbers, escaped text, colours): reading and writing a profile
+// through QSettings costs tens of milliseconds, this a few. Anything beyond that shape makes parse()
+// or toText() return false, and the caller uses QSettings itself, so the result never differs.
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <vector>
+
+class IniText {
+public:
+    // Replaces the content with the keys of text; false when the text is not of the plain shape.
+    bool parse(const QByteArray& text);
+
+    // Keys are relative to the current group, as with QSettings.
+    void beginGroup(const QString& group);
+    void endGroup();
+    QVariant value(const QString& key) const;
+    bool contains(const QString& key) const;
+    void setValue(const QString& key, const QVariant& value);
+
+    // Full keys in the order they were parsed or first set.
+    QStringList keys() const;
+    // The full keys in the order QSettings writes a new file holding them.
+    QStringList writeOrder() const;
+    // The text QSettings writes for a new file holding these keys; false when a value is of a kind
+    // not handled here.
+    bool toText(QByteArray* out) const;
+
+private:
+    QString fullKey(const QString& key) const { return m_prefix.isEmpty() ? key : m_prefix + key; }
+    void append(const QString& key, const QVariant& value);
+    // Indexes of the entries in the order QSettings writes them.
+    std::vector<int> sortedForWriting() const;
+
+    struct Entry {
+        QString key;
+        QVariant value;
+        int slash; // position of the first '/' (the end of the section), -1 for none
+    };
+    std::vector<Entry> m_entries;
+    QHash<QString, int> m_index;
+    QString m_prefix;
+    QStringList m_groups;
+};
