@@ -70,28 +70,41 @@ char simpleEscape(char c)
     }
 }
 
-// A value as QSettings unescapes it: plain, or one quoted text (as colours and texts holding a
-// separator are written); no lists, comments or blanks outside quotes.
-bool unescapeValue(const char* text, int length, QString* out)
+// Whether a value is plain or one quoted text (as colours and texts holding a separator are
+// written): no lists, comments, blanks outside quotes or line continuations. *escaped tells whether
+// it holds a backslash escape; quoted values are given without their quotes.
+bool scanValue(const char* text, int length, const char** p, int* n, bool* escaped)
 {
     const bool quoted = length >= 2 && text[0] == '"' && text[length - 1] == '"';
-    const char* p = quoted ? text + 1 : text;
-    const int n = quoted ? length - 2 : length;
-    if (!quoted && n > 0 && (p[0] == ' ' || p[n - 1] == ' '))
+    *p = quoted ? text + 1 : text;
+    *n = quoted ? length - 2 : length;
+    const char* v = *p;
+    if (!quoted && *n > 0 && (v[0] == ' ' || v[*n - 1] == ' '))
         return false;
-    bool escaped = false;
-    for (int i = 0; i < n; ++i) {
-        const uchar c = uchar(p[i]);
+    *escaped = false;
+    for (int i = 0; i < *n; ++i) {
+        const uchar c = uchar(v[i]);
         if (c < 0x20 || c >= 0x7f || c == '"' || (!quoted && (c == ',' || c == ';' || c == '=')))
             return false;
         // The character after a backslash is the decoder's to judge; none would escape the quote.
         if (c == '\\') {
-            if (i + 1 >= n)
+            if (i + 1 >= *n)
                 return false;
-            escaped = true;
+            *escaped = true;
             ++i;
         }
     }
+    return true;
+}
+
+// A value as QSettings unescapes it, when scanValue accepts it.
+bool unescapeValue(const char* text, int length, QString* out)
+{
+    const char* p = nullptr;
+    int n = 0;
+    bool escaped = false;
+    if (!scanValue(text, length, &p, &n, &escaped))
+        return false;
     if (!escaped) {
         *out = QString::fromLatin1(p, n);
         return true;
@@ -287,10 +300,55 @@ bool variantToText(const QVariant& value, QString* out)
 
 } // namespace
 
+namespace {
+// The next non-empty line of text from *start, or an empty view at the end.
+QByteArray nextLine(const QByteArray& text, int* start)
+{
+    while (*start < text.size()) {
+        int end = text.indexOf('\n', *start);
+        if (end < 0)
+            end = text.size();
+        const int from = *start;
+        *start = end + 1;
+        if (end > from)
+            return QByteArray::fromRawData(text.constData() + from, end - from);
+    }
+    return QByteArray();
+}
+} // namespace
+
+bool IniText::sameKeys(const QByteArray& old, const QByteArray& fresh)
+{
+    int a = 0;
+    int b = 0;
+    for (;;) {
+        const QByteArray lineA = nextLine(old, &a);
+        const QByteArray lineB = nextLine(fresh, &b);
+        if (lineA.isEmpty() || lineB.isEmpty())
+            return lineA.isEmpty() && lineB.isEmpty();
+        if (lineB.startsWith('[')) {
+            if (lineA != lineB)
+                return false;
+            continue;
+        }
+        const int equals = lineB.indexOf('=');
+        const char* p = nullptr;
+        int n = 0;
+        bool escaped = false;
+        if (equals < 0 || lineA.size() <= equals || lineA.at(equals) != '='
+            || memcmp(lineA.constData(), lineB.constData(), size_t(equals)) != 0
+            || !scanValue(lineA.constData() + equals + 1, lineA.size() - equals - 1, &p, &n, &escaped))
+            return false;
+    }
+}
+
 bool IniText::parse(const QByteArray& text)
 {
     m_entries.clear();
     m_index.clear();
+    const int lines = text.count('\n') + 1;
+    m_entries.reserve(size_t(lines));
+    m_index.reserve(lines);
     QStringList sections;
     QString prefix;
     const char* data = text.constData();
@@ -393,15 +451,6 @@ std::vector<int> IniText::sortedForWriting() const
         return bySection != 0 ? bySection < 0 : rest(ea).compare(rest(eb)) < 0;
     });
     return order;
-}
-
-QStringList IniText::writeOrder() const
-{
-    QStringList keys;
-    keys.reserve(int(m_entries.size()));
-    for (const int index : sortedForWriting())
-        keys.append(m_entries[size_t(index)].key);
-    return keys;
 }
 
 bool IniText::toText(QByteArray* out) const

@@ -24,10 +24,13 @@ public:
     bool contains(const QString& key) const;
     void setValue(const QString& key, const QVariant& value);
 
+    // Whether QSettings, merging fresh's keys into a file holding old, would write exactly fresh:
+    // both hold the same sections and keys line by line, and old's values are of the plain shape.
+    // fresh is a text toText() made.
+    static bool sameKeys(const QByteArray& old, const QByteArray& fresh);
+
     // Full keys in the order they were parsed or first set.
     QStringList keys() const;
-    // The full keys in the order QSettings writes a new file holding them.
-    QStringList writeOrder() const;
     // The text QSettings writes for a new file holding these keys; false when a value is of a kind
     // not handled here.
     bool toText(QByteArray* out) const;

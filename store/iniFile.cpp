@@ -73,7 +73,7 @@ bool readPlainIni(const QString& path, IniText* text, QByteArray* bytes)
     return true;
 }
 
-IniState iniState(const QString& path, const QString& requiredKey)
+IniState iniState(const QString& path, const QString& requiredKey, QByteArray* bytes)
 {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists())
@@ -89,6 +89,8 @@ IniState iniState(const QString& path, const QString& requiredKey)
         return IniState::Unusable;
     if (!requiredKey.isEmpty() && !QSettings(path, QSettings::IniFormat).contains(requiredKey))
         return IniState::Unusable;
+    if (bytes)
+        *bytes = text;
     return IniState::Usable;
 }
 

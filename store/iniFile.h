@@ -26,7 +26,8 @@ class IniText;
 bool readPlainIni(const QString& path, IniText* text, QByteArray* bytes = nullptr);
 
 // requiredKey: a key the file must hold to count as usable (a profile file's button block).
-IniState iniState(const QString& path, const QString& requiredKey = QString());
+// bytes, when given, receives the text of a usable file.
+IniState iniState(const QString& path, const QString& requiredKey = QString(), QByteArray* bytes = nullptr);
 
 // appDir() + "/Configs": the folder the program writes its state into.
 QString stateFolder();

@@ -82,15 +82,14 @@ enum class PlainWrite { Same, Write, NeedsMerge };
 
 // Whether writing fresh over the file at path gives what QSettings' merge would: true when nothing
 // readable is there, or the file holds exactly these keys in this order (only values change).
-PlainWrite plainWriteOver(const QString& path, const QStringList& order, const QByteArray& text)
+PlainWrite plainWriteOver(const QString& path, const QByteArray& text)
 {
-    if (iniState(path) != IniState::Usable)
+    QByteArray old;
+    if (iniState(path, QString(), &old) != IniState::Usable)
         return PlainWrite::Write;
-    IniText old;
-    QByteArray bytes;
-    if (!readPlainIni(path, &old, &bytes) || old.keys() != order)
-        return PlainWrite::NeedsMerge;
-    return bytes == text ? PlainWrite::Same : PlainWrite::Write;
+    if (old == text)
+        return PlainWrite::Same;
+    return IniText::sameKeys(old, text) ? PlainWrite::Write : PlainWrite::NeedsMerge;
 }
 
 int writeProfileText(const ProfileData& profile, const QString& path)
@@ -98,8 +97,7 @@ int writeProfileText(const ProfileData& profile, const QString& path)
     IniText fresh;
     writeProfileGroup(fresh, profile);
     QByteArray text;
-    const PlainWrite how = path.isEmpty() || !fresh.toText(&text) ? PlainWrite::NeedsMerge
-                                                                  : plainWriteOver(path, fresh.writeOrder(), text);
+    const PlainWrite how = path.isEmpty() || !fresh.toText(&text) ? PlainWrite::NeedsMerge : plainWriteOver(path, text);
     if (how == PlainWrite::Same)
         return 0;
     if (how == PlainWrite::Write) {
