@@ -1,8 +1,9 @@
 // Entry point: one instance per product, the virtual mouse when asked for, then the main window.
 #include "app/MousecfgWidget.h"
+#include "app/StartupProbe.h"
 #include "device/HidBackend.h"
-#include "sim/backend/VirtualHidBackend.h"
 #include "platform/SingleInstance.h"
+#include "sim/backend/VirtualHidBackend.h"
 #include "store/appContext.h"
 #include "store/deviceDescription.h"
 #include "store/installLayout.h"
@@ -42,6 +43,7 @@ int main(int argc, char* argv[])
     }
     window->setWindowIcon(QIcon(appDir() + QStringLiteral("/skin/icon.ico")));
     window->setWindowTitle(product);
+    StartupProbe::installIfAsked(window);
     const int code = app.exec();
     delete window;
     return code;

@@ -1,0 +1,78 @@
+#!/usr/bin/env python3
+"""Start-up of the real program to its first painted window, under Xvfb (started here when there is
+no DISPLAY), with the virtual mouse; medians of N runs. When Debian's Piper is installed, its time to
+a visible window is measured on the same display, runs interleaved, and the ratio printed.
+
+usage: bench/startupTimes.py [BUILD_DIR] [RUNS]"""
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import time
+
+BUILD = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build")
+RUNS = int(sys.argv[2]) if len(sys.argv) > 2 else 7
+
+
+def visible_window(pid):
+    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
+                         capture_output=True, text=True)
+    return out.returncode == 0 and out.stdout.strip() != ""
+
+
+def time_ours():
+    env = dict(os.environ, MOUSECFG_DEVICE="virtual", MOUSECFG_STARTUP_PROBE="quit")
+    start = time.monotonic_ns()
+    proc = subprocess.Popen([os.path.join(BUILD, "bin", "mousecfg")], env=env,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+    painted = None
+    for line in proc.stderr:
+        if line.startswith("mousecfg-first-paint-ns="):
+            painted = int(line.split("=")[1])
+    proc.wait(timeout=20)
+    if painted is None:
+        sys.exit("mousecfg never painted (exit %d)" % proc.returncode)
+    return (painted - start) / 1e6
+
+
+def time_piper():
+    start = time.monotonic_ns()
+    proc = subprocess.Popen(["piper"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        while not visible_window(proc.pid):
+            if proc.poll() is not None or time.monotonic_ns() - start > 20e9:
+                return None
+            time.sleep(0.002)
+        return (time.monotonic_ns() - start) / 1e6
+    finally:
+        proc.kill()
+        proc.wait()
+
+
+def main():
+    if not os.environ.get("DISPLAY"):
+        os.execvp("xvfb-run", ["xvfb-run", "-a", "-s", "-screen 0 1280x1024x24", sys.executable] + sys.argv)
+    have_piper = shutil.which("piper") is not None
+    if have_piper and not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
+        os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable] + sys.argv)
+    time_ours()  # warm the file cache, as a second start by a user would find it
+    ours, piper = [], []
+    for _ in range(RUNS):
+        ours.append(time_ours())
+        if have_piper:
+            t = time_piper()
+            if t is not None:
+                piper.append(t)
+    mine = statistics.median(ours)
+    print("mousecfg: launch to first painted window   %7.1f ms (median of %d; min %.1f)" % (mine, RUNS, min(ours)))
+    if piper:
+        theirs = statistics.median(piper)
+        print("piper:    launch to first visible window   %7.1f ms (median of %d; min %.1f)"
+              % (theirs, len(piper), min(piper)))
+        print("ratio mousecfg / piper                      %7.2f (goal: at most 0.50)" % (mine / theirs))
+    else:
+        print("piper not installed: no peer figure")
+
+
+main()
