@@ -15,6 +15,9 @@
 int main(int argc, char* argv[])
 {
     // All scaling of the layout is the window's own factor; Qt's high-DPI scaling stays off.
+    // Nothing here draws with OpenGL: without the GLX integration no GL driver is loaded at start.
+    if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
