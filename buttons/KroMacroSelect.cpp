@@ -1,13 +1,14 @@
 // Macro selection: the macro menu of the registry, the three repeat modes and the loop count.
 #include "buttons/KroMacroSelect.h"
 
+#include "store/appContext.h"
+#include "store/macroFiles.h"
 #include "widgets/KroAction.h"
 #include "widgets/KroMenu.h"
 #include "widgets/KroPushButton.h"
 #include "widgets/skinStyle.h"
-#include "store/appContext.h"
-#include "store/macroFiles.h"
 
+#include <QActionGroup>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
@@ -43,8 +44,12 @@ KroMacroSelect::KroMacroSelect(QWidget* parent, const QString& title, const QStr
     m_menu = new KroMenu(this);
     m_menu->setObjectName(QStringLiteral("macroMenu"));
     m_menu->setFixedWidth(m_selector->width());
+    // The menu marks the macro the button plays, like the selector shows it.
+    auto* choices = new QActionGroup(this);
     for (const QString& macro : macroListNames()) {
         auto* action = new KroAction(macro, m_menu);
+        action->setCheckable(true);
+        choices->addAction(action);
         m_menu->addAction(action);
         connect(action, &QAction::triggered, this, [this, macro] { chooseMacro(macro); });
     }
@@ -91,6 +96,8 @@ void KroMacroSelect::chooseMacro(const QString& name)
 {
     m_name = name;
     m_selector->setText(name);
+    for (QAction* action : m_menu->actions())
+        action->setChecked(action->text() == name);
 }
 
 void KroMacroSelect::onYes()
