@@ -61,7 +61,8 @@ KroMacroSelect::KroMacroSelect(QWidget* parent, const QString& title, const QStr
         m_modes[i]->setObjectName(QStringLiteral("modeButton%1").arg(i));
         m_modes[i]->setFocusPolicy(Qt::NoFocus);
         m_modes[i]->setStyleSheet(checkBoxStyle());
-        m_modes[i]->setGeometry(scaled(40), scaled(110 + 40 * i), scaled(300), scaled(26));
+        // The first mode shares its row with the loop count; the others take the dialog's width.
+        m_modes[i]->setGeometry(scaled(40), scaled(110 + 40 * i), scaled(i == 0 ? 300 : 420), scaled(26));
         m_modeGroup->addButton(m_modes[i], i);
     }
     m_modes[mode >= 0 && mode <= 2 ? mode : 0]->setChecked(true);
