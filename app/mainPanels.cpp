@@ -80,6 +80,7 @@ void MousecfgWidget::connectPanels()
     connect(m_speedPanel, &KroPointSpeed::RefreshLift, this, &MousecfgWidget::slotLiftChange);
     linkLiftControls(m_ratePanel, m_speedPanel);
     linkSleepControls(m_dpiPanel->sleepControls(), m_lightingPanel->sleepControls());
+    m_lightingPanel->showPreviewOn(m_frontPicture);
 
     connect(m_macroPanel, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
     connect(m_macroPanel, &MacroDialog::GunSetSignal, this, [this] {

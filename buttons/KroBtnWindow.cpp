@@ -275,8 +275,10 @@ bool KroBtnWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if ((watched == m_mainMenu || watched == m_wheelMenu) && event->type() == QEvent::Close) {
         const int slot = selectedSlot();
-        if (slot >= 0)
+        if (slot >= 0) {
+            settleLabel(m_labels[slot]);
             emit SelBtnControl(m_labels[slot], false);
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -294,26 +296,35 @@ void KroBtnWindow::chooseFunction(int slot, int code)
 {
     KroPushButton* label = m_labels[slot];
     emit SelBtnControl(label, true);
-    if (leftClickGuardRefuses(*m_profile, slot, code)) {
+    // The refusal box and the dialogs are modal: the row stays highlighted while they are open and
+    // returns to normal however they end.
+    if (leftClickGuardRefuses(*m_profile, slot, code))
         emit PopOneClickBox();
-        return;
-    }
-    ButtonInfo& button = m_profile->buttons[slot];
-    bool changed = false;
-    if (code == ButtonFun::Macro) {
-        changed = bindMacro(button);
-    } else if (isPlainFunction(code)) {
-        button.Fun = code;
-        changed = true;
-    } else {
-        changed = runKeyDialog(button, code);
-    }
-    label->setText(slotLabelText(button, slot));
-    if (changed)
+    else if (assignFunction(m_profile->buttons[slot], code))
         emit ButtonChangedSignal(slot);
+    label->setText(slotLabelText(m_profile->buttons[slot], slot));
+    settleLabel(label);
     emit SelBtnControl(label, false);
     m_group = NO_SELECTION;
     m_index = NO_SELECTION;
+}
+
+bool KroBtnWindow::assignFunction(ButtonInfo& button, int code)
+{
+    if (code == ButtonFun::Macro)
+        return bindMacro(button);
+    if (isPlainFunction(code)) {
+        button.Fun = code;
+        return true;
+    }
+    return runKeyDialog(button, code);
+}
+
+// A label pressed to open its menu saw no release or leave while the menu and a dialog held the
+// pointer, so it would keep its pressed picture.
+void KroBtnWindow::settleLabel(KroPushButton* label)
+{
+    label->setState(KroPushButton::Normal);
 }
 
 bool KroBtnWindow::bindMacro(ButtonInfo& button)

@@ -63,6 +63,9 @@ private:
     void showPageOf(int group);
     int slotOfLabel(const KroPushButton* btn) const;
     void chooseFunction(int slot, int code);
+    // Returns true when the record was changed.
+    bool assignFunction(ButtonInfo& button, int code);
+    void settleLabel(KroPushButton* label);
     // Each returns true when the record was changed.
     bool bindMacro(ButtonInfo& button);
     bool runKeyDialog(ButtonInfo& button, int code);

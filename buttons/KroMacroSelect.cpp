@@ -1,13 +1,14 @@
 // Macro selection: the macro menu of the registry, the three repeat modes and the loop count.
 #include "buttons/KroMacroSelect.h"
 
+#include "store/appContext.h"
+#include "store/macroFiles.h"
 #include "widgets/KroAction.h"
 #include "widgets/KroMenu.h"
 #include "widgets/KroPushButton.h"
 #include "widgets/skinStyle.h"
-#include "store/appContext.h"
-#include "store/macroFiles.h"
 
+#include <QActionGroup>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
@@ -43,8 +44,12 @@ KroMacroSelect::KroMacroSelect(QWidget* parent, const QString& title, const QStr
     m_menu = new KroMenu(this);
     m_menu->setObjectName(QStringLiteral("macroMenu"));
     m_menu->setFixedWidth(m_selector->width());
+    // The menu marks the macro the button plays, like the selector shows it.
+    auto* choices = new QActionGroup(this);
     for (const QString& macro : macroListNames()) {
         auto* action = new KroAction(macro, m_menu);
+        action->setCheckable(true);
+        choices->addAction(action);
         m_menu->addAction(action);
         connect(action, &QAction::triggered, this, [this, macro] { chooseMacro(macro); });
     }
@@ -56,7 +61,8 @@ KroMacroSelect::KroMacroSelect(QWidget* parent, const QString& title, const QStr
         m_modes[i]->setObjectName(QStringLiteral("modeButton%1").arg(i));
         m_modes[i]->setFocusPolicy(Qt::NoFocus);
         m_modes[i]->setStyleSheet(checkBoxStyle());
-        m_modes[i]->setGeometry(scaled(40), scaled(110 + 40 * i), scaled(300), scaled(26));
+        // The first mode shares its row with the loop count; the others take the dialog's width.
+        m_modes[i]->setGeometry(scaled(40), scaled(110 + 40 * i), scaled(i == 0 ? 300 : 420), scaled(26));
         m_modeGroup->addButton(m_modes[i], i);
     }
     m_modes[mode >= 0 && mode <= 2 ? mode : 0]->setChecked(true);
@@ -91,6 +97,8 @@ void KroMacroSelect::chooseMacro(const QString& name)
 {
     m_name = name;
     m_selector->setText(name);
+    for (QAction* action : m_menu->actions())
+        action->setChecked(action->text() == name);
 }
 
 void KroMacroSelect::onYes()

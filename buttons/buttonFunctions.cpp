@@ -1,70 +1,7 @@
-// Function code table, menu layouts, label texts and the left-click guard.
+// Menu layouts, label texts and the left-click guard.
 #include "buttons/buttonFunctions.h"
 
-#include <QCoreApplication>
-
 namespace {
-
-struct NamedCode {
-    int code;
-    const char* name;
-};
-
-const NamedCode FUNCTION_NAMES[] = {
-    { 1, QT_TRANSLATE_NOOP("KroBtnWindow", "Left") },
-    { 2, QT_TRANSLATE_NOOP("KroBtnWindow", "Right") },
-    { 3, QT_TRANSLATE_NOOP("KroBtnWindow", "Middle") },
-    { 4, QT_TRANSLATE_NOOP("KroBtnWindow", "Forward") },
-    { 5, QT_TRANSLATE_NOOP("KroBtnWindow", "Back") },
-    { 6, QT_TRANSLATE_NOOP("KroBtnWindow", "SINGLE KEY") },
-    { 7, QT_TRANSLATE_NOOP("KroBtnWindow", "COMBO KEY") },
-    { 12, QT_TRANSLATE_NOOP("KroBtnWindow", "FIRE KEY") },
-    { 16, QT_TRANSLATE_NOOP("KroBtnWindow", "Button Off") },
-    { 17, QT_TRANSLATE_NOOP("KroBtnWindow", "Cut") },
-    { 18, QT_TRANSLATE_NOOP("KroBtnWindow", "Copy") },
-    { 19, QT_TRANSLATE_NOOP("KroBtnWindow", "Paste") },
-    { 20, QT_TRANSLATE_NOOP("KroBtnWindow", "All") },
-    { 21, QT_TRANSLATE_NOOP("KroBtnWindow", "Find") },
-    { 22, QT_TRANSLATE_NOOP("KroBtnWindow", "New") },
-    { 23, QT_TRANSLATE_NOOP("KroBtnWindow", "Print") },
-    { 24, QT_TRANSLATE_NOOP("KroBtnWindow", "Save") },
-    { 25, QT_TRANSLATE_NOOP("KroBtnWindow", "Switch Window") },
-    { 26, QT_TRANSLATE_NOOP("KroBtnWindow", "Close Window") },
-    { 27, QT_TRANSLATE_NOOP("KroBtnWindow", "My Computer") },
-    { 28, QT_TRANSLATE_NOOP("KroBtnWindow", "Run") },
-    { 29, QT_TRANSLATE_NOOP("KroBtnWindow", "Show Desktop") },
-    { 30, QT_TRANSLATE_NOOP("KroBtnWindow", "Lock PC") },
-    { 31, QT_TRANSLATE_NOOP("KroBtnWindow", "Browser Home") },
-    { 32, QT_TRANSLATE_NOOP("KroBtnWindow", "Browser Backward") },
-    { 33, QT_TRANSLATE_NOOP("KroBtnWindow", "Browser Forward") },
-    { 34, QT_TRANSLATE_NOOP("KroBtnWindow", "Browser Stop") },
-    { 35, QT_TRANSLATE_NOOP("KroBtnWindow", "Browser Refresh") },
-    { 36, QT_TRANSLATE_NOOP("KroBtnWindow", "Browser Search") },
-    { 37, QT_TRANSLATE_NOOP("KroBtnWindow", "Browser Favorite") },
-    { 38, QT_TRANSLATE_NOOP("KroBtnWindow", "Mail") },
-    { 39, QT_TRANSLATE_NOOP("KroBtnWindow", "Play/Pause") },
-    { 40, QT_TRANSLATE_NOOP("KroBtnWindow", "Stop") },
-    { 41, QT_TRANSLATE_NOOP("KroBtnWindow", "Previous Track") },
-    { 42, QT_TRANSLATE_NOOP("KroBtnWindow", "Next Track") },
-    { 43, QT_TRANSLATE_NOOP("KroBtnWindow", "Volume Up") },
-    { 44, QT_TRANSLATE_NOOP("KroBtnWindow", "Volume Down") },
-    { 45, QT_TRANSLATE_NOOP("KroBtnWindow", "Mute") },
-    { 46, QT_TRANSLATE_NOOP("KroBtnWindow", "Media Player") },
-    { 47, QT_TRANSLATE_NOOP("KroBtnWindow", "DPI Switch") },
-    { 48, QT_TRANSLATE_NOOP("KroBtnWindow", "DPI +") },
-    { 49, QT_TRANSLATE_NOOP("KroBtnWindow", "DPI -") },
-    { 50, QT_TRANSLATE_NOOP("KroBtnWindow", "Rate +") },
-    { 51, QT_TRANSLATE_NOOP("KroBtnWindow", "Rate -") },
-    { 52, QT_TRANSLATE_NOOP("KroBtnWindow", "Scroll Up") },
-    { 53, QT_TRANSLATE_NOOP("KroBtnWindow", "Scroll Down") },
-    { 54, QT_TRANSLATE_NOOP("KroBtnWindow", "Led Switch") },
-    { 55, QT_TRANSLATE_NOOP("KroBtnWindow", "SNIPER") },
-    { 57, QT_TRANSLATE_NOOP("KroBtnWindow", "Profile +") },
-    { 58, QT_TRANSLATE_NOOP("KroBtnWindow", "Profile -") },
-    { 59, QT_TRANSLATE_NOOP("KroBtnWindow", "Profile Switch") },
-    { 62, QT_TRANSLATE_NOOP("KroBtnWindow", "Boss Key") },
-    { 63, QT_TRANSLATE_NOOP("KroBtnWindow", "Rate Switch") },
-};
 
 const char* MACRO_MANAGER = QT_TRANSLATE_NOOP("KroBtnWindow", "Macro Manager");
 
@@ -94,21 +31,6 @@ int indexInGroup(int slot)
     return slot % GROUP_SIZE;
 }
 
-const char* functionSourceName(int code)
-{
-    for (const NamedCode& entry : FUNCTION_NAMES) {
-        if (entry.code == code)
-            return entry.name;
-    }
-    return nullptr;
-}
-
-QString functionName(int code)
-{
-    const char* name = functionSourceName(code);
-    return name ? QCoreApplication::translate(BUTTON_TR_CONTEXT, name) : QString();
-}
-
 bool isPlainFunction(int code)
 {
     if (code == ButtonFun::SingleKey || code == ButtonFun::ComboKey || code == ButtonFun::FireKey
@@ -120,12 +42,10 @@ bool isPlainFunction(int code)
 QString slotLabelText(const ButtonInfo& button, int slot)
 {
     const int code = button.Fun;
-    if (code == ButtonFun::Macro || code == ButtonFun::GunFile)
-        return button.macroname;
     const bool wheelCode = code == ButtonFun::ScrollUp || code == ButtonFun::ScrollDown;
     if (wheelCode && slot != WHEEL_UP_SLOT && slot != WHEEL_DOWN_SLOT)
         return QString();
-    return functionName(code);
+    return bindingText(button);
 }
 
 QVector<MenuEntry> mainMenuLayout(bool withMacro, bool withLed)

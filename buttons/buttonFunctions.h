@@ -2,6 +2,7 @@
 #pragma once
 
 #include "store/MouseConfig.h"
+#include "store/bindingText.h"
 #include "store/buttonCodes.h"
 
 #include <QString>
@@ -20,18 +21,11 @@ int slotOf(int group, int index);
 int groupOfSlot(int slot);
 int indexInGroup(int slot);
 
-// Untranslated source text of a function's menu entry, nullptr for codes without a name.
-const char* functionSourceName(int code);
-// The menu entry text of a code through the translator; empty when the code has no name.
-QString functionName(int code);
-// Translation context of every menu and label text of the assignment panel.
-constexpr const char* BUTTON_TR_CONTEXT = "KroBtnWindow";
-
 // Codes whose entry writes only Fun (no dialog, no extra fields).
 bool isPlainFunction(int code);
 
-// What the label of a slot shows: the entry name of its code, the macro/gun file name for codes
-// 200 and 510; the wheel codes are named only on the wheel pair.
+// What the label of a slot shows: the binding in words (bindingText); the wheel codes are named
+// only on the wheel pair.
 QString slotLabelText(const ButtonInfo& button, int slot);
 
 // Menu layout. A sub-menu entry has code 0 and names the sub-menu.

@@ -2,6 +2,7 @@
 #include "macros/KroTreeWidget.h"
 
 #include "macros/KroTreeItem.h"
+#include "macros/macroLook.h"
 #include "widgets/skinStyle.h"
 
 #include <QHeaderView>
@@ -32,7 +33,8 @@ KroTreeWidget::KroTreeWidget(QWidget* parent)
     setStyleSheet(QStringLiteral("QTreeWidget{background:rgb(30,30,30);color:white;border:1px solid rgb(70,70,70)}"
                                  "QHeaderView::section{background:rgb(50,50,50);color:white;border:0px}"
                                  "QTreeWidget::item:selected{background:%1}")
-                      .arg(skinAccent().darker(160).name()));
+                      .arg(skinAccent().darker(160).name())
+        + macroScrollBarStyleSheet());
     retranslate();
 }
 
@@ -44,6 +46,14 @@ int KroTreeWidget::buttonOf(const QTreeWidgetItem* item)
 int KroTreeWidget::partOf(const QTreeWidgetItem* item)
 {
     return item ? item->data(0, PartRole).toInt() : 0;
+}
+
+int KroTreeWidget::contentHeight() const
+{
+    int height = header()->sizeHint().height() + 2 * frameWidth();
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        height += indexRowSizeHint(indexFromItem(topLevelItem(i)));
+    return height;
 }
 
 void KroTreeWidget::retranslate()

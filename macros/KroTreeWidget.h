@@ -24,6 +24,9 @@ public:
     static int partOf(const QTreeWidgetItem* item);
 
     void retranslate();
+    // Height that shows every top-level entry (children collapsed) with the header, in the
+    // current font.
+    int contentHeight() const;
 
 private:
     KroTreeItem* m_moves[4] = {};

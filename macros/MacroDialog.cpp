@@ -30,8 +30,10 @@
 #include <QListWidget>
 #include <QMetaMethod>
 #include <QPainter>
+
 #include <QStandardItemModel>
 #include <QTableView>
+#include <cmath>
 
 #include <vector>
 
@@ -127,7 +129,8 @@ void MacroDialog::buildWidgets()
     m_list->setFocusPolicy(Qt::NoFocus);
     m_list->setStyleSheet(QStringLiteral("QListWidget{background:rgb(30,30,30);color:white;border:1px solid "
                                          "rgb(70,70,70)}QListWidget::item:selected{background:%1}")
-                              .arg(skinAccent().darker(160).name()));
+                              .arg(skinAccent().darker(160).name())
+        + macroScrollBarStyleSheet());
 
     m_nameLabel = new KroLabel(this);
     m_nameEdit = new QLineEdit(this);
@@ -153,7 +156,8 @@ void MacroDialog::buildWidgets()
     // The last column takes the rest of the width: no bare header area at the right end.
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setShowGrid(false);
-    m_table->setStyleSheet(QStringLiteral("QTableView{background:rgb(30,30,30);border:1px solid rgb(70,70,70)}"));
+    m_table->setStyleSheet(QStringLiteral("QTableView{background:rgb(30,30,30);border:1px solid rgb(70,70,70)}")
+        + macroScrollBarStyleSheet());
 
     m_treeLabel = new KroLabel(this);
     m_tree = new KroTreeWidget(this);
@@ -311,20 +315,26 @@ void MacroDialog::retranslateTexts()
 
 void MacroDialog::placeWidgets()
 {
+    applyFonts();
+    // The tree shows every entry: where the language's text is taller it takes height from the
+    // macro list above it (heights at scale 1.0).
+    const int treeHeight = qMax(191, int(std::ceil(m_tree->contentHeight() / scaleFactor())));
+    const int lift = qMin(treeHeight - 191, 60);
+    const int treeTop = 276 - lift;
     place(m_batchBox, 0, 0, 150, 22);
     // The list buttons go two by two when their captions fit, else one above the other.
     if (rowFits({ m_new, m_deleteMacro }, 150) && rowFits({ m_import, m_export }, 150)) {
-        place(m_list, 0, 24, 150, 166);
-        placeRow({ m_new, m_deleteMacro }, 0, 194, 150, 26);
-        placeRow({ m_import, m_export }, 0, 224, 150, 26);
+        place(m_list, 0, 24, 150, 166 - lift);
+        placeRow({ m_new, m_deleteMacro }, 0, 194 - lift, 150, 26);
+        placeRow({ m_import, m_export }, 0, 224 - lift, 150, 26);
     } else {
-        place(m_list, 0, 24, 150, 118);
+        place(m_list, 0, 24, 150, 118 - lift);
         KroPushButton* const column[] = { m_new, m_deleteMacro, m_import, m_export };
         for (int i = 0; i < 4; ++i)
-            place(column[i], 0, 146 + 27 * i, 150, 25);
+            place(column[i], 0, 146 - lift + 27 * i, 150, 25);
     }
-    place(m_treeLabel, 0, 256, 150, 18);
-    place(m_tree, 0, 276, 150, 191);
+    place(m_treeLabel, 0, treeTop - 20, 150, 18);
+    place(m_tree, 0, treeTop, 150, 467 - treeTop);
 
     place(m_nameLabel, 160, 0, 96, 26);
     place(m_nameEdit, 258, 1, 180, 24);
@@ -359,22 +369,27 @@ void MacroDialog::placeWidgets()
     place(m_editDelayCaption, 0, 8, 90, 24);
     place(m_editDelay, 96, 8, 80, 24);
 
+    for (QCheckBox* box : { m_batchBox, m_recordDelays, m_defaultDelayBox }) {
+        box->setStyleSheet(macroCheckStyleSheet());
+        fitFontToWidth(box);
+    }
+    m_table->verticalHeader()->setDefaultSectionSize(scaled(26));
+    fitColumns();
+}
+
+// Fonts come first: the tree's height and the button rows are measured in them.
+void MacroDialog::applyFonts()
+{
     const QFont font = skinFont();
     for (QWidget* w :
         std::initializer_list<QWidget*> { m_list, m_nameEdit, m_tree, m_batchBox, m_recordDelays, m_defaultDelayBox,
             m_defaultDelay, m_loopTime, m_editMouse, m_editDirection, m_editDistance, m_editDelay, m_table })
         w->setFont(font);
-    for (QCheckBox* box : { m_batchBox, m_recordDelays, m_defaultDelayBox }) {
-        box->setStyleSheet(macroCheckStyleSheet());
-        fitFontToWidth(box);
-    }
     // Style sheets give the headers their own font; keep them in the language font.
     const QString header
         = macroHeaderStyleSheet(font.family(), font.pixelSize() > 0 ? font.pixelSize() : scaled(12), scaled(6));
     m_table->horizontalHeader()->setStyleSheet(header);
     m_tree->header()->setStyleSheet(header);
-    m_table->verticalHeader()->setDefaultSectionSize(scaled(26));
-    fitColumns();
 }
 
 void MacroDialog::fitColumns()

@@ -143,6 +143,7 @@ private:
     int defaultDelayMs() const;
     void moveCurrentRow(int to);
     void fitColumns();
+    void applyFonts();
 
     // Recording and editing.
     void setPageEnabled(bool bEnable, const QList<QWidget*>& keep);

@@ -43,6 +43,21 @@ QString macroHeaderStyleSheet(const QString& family, int pixelSize, int padding)
         .arg(pixelSize);
 }
 
+QString macroScrollBarStyleSheet()
+{
+    return QStringLiteral("QScrollBar:vertical{background:rgb(30,30,30);width:%1px;margin:0px;border:0px}"
+                          "QScrollBar:horizontal{background:rgb(30,30,30);height:%1px;margin:0px;border:0px}"
+                          "QScrollBar::handle{background:%2;border-radius:%3px}"
+                          "QScrollBar::handle:vertical{min-height:%4px}"
+                          "QScrollBar::handle:horizontal{min-width:%4px}"
+                          "QScrollBar::add-line,QScrollBar::sub-line{width:0px;height:0px;border:0px}"
+                          "QScrollBar::add-page,QScrollBar::sub-page{background:transparent}")
+        .arg(qMax(6, scaled(8)))
+        .arg(skinAccent().darker(130).name())
+        .arg(qMax(2, scaled(3)))
+        .arg(scaled(20));
+}
+
 void fitFontToWidth(QWidget* widget)
 {
     QFont font = widget->font();

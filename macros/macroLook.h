@@ -11,5 +11,7 @@ QString macroEditStyleSheet();
 QString macroCheckStyleSheet();
 // Dark header sections, header background and table corner, in the given font.
 QString macroHeaderStyleSheet(const QString& family, int pixelSize, int padding);
+// Scroll bars of the page's list, table and tree: a dark groove and an accent handle, no arrows.
+QString macroScrollBarStyleSheet();
 // Makes the widget's font smaller (down to 70 %) until its size hint fits its width; long translations.
 void fitFontToWidth(QWidget* widget);

@@ -4,8 +4,10 @@
 #include "panels/DefaultColorArea.h"
 #include "panels/KroColorArea.h"
 #include "panels/KroSlider.h"
+#include "panels/LightingPreview.h"
 #include "panels/SleepControls.h"
 #include "panels/panelStyle.h"
+#include "store/appContext.h"
 #include "store/deviceDescription.h"
 #include "store/settings.h"
 #include "widgets/dialogHook.h"
@@ -70,6 +72,37 @@ KroColorWindow::KroColorWindow(QWidget* parent, double scale)
     retranslate();
 }
 
+void KroColorWindow::showPreviewOn(QLabel* picture)
+{
+    delete m_preview;
+    m_preview = picture ? new LightingPreview(picture) : nullptr;
+    updatePreview();
+}
+
+void KroColorWindow::updatePreview()
+{
+    if (!m_preview)
+        return;
+    m_preview->setZoneImage(appDir() + QStringLiteral("/skin/mouse/") + currentProductName() + "/Light.png");
+    const LedModeInfo* effect = currentEffect();
+    if (effect)
+        m_preview->setLighting(m_profile->LedMode, effect->RGB, int(effect->bright), int(effect->breath));
+    m_preview->setActive(effect && isVisible());
+}
+
+void KroColorWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    updatePreview();
+}
+
+void KroColorWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    if (m_preview)
+        m_preview->setActive(false);
+}
+
 QAction* KroColorWindow::effectAction(int effect) const
 {
     return effect >= 0 && effect < EFFECT_COUNT ? m_actions[effect] : nullptr;
@@ -115,6 +148,7 @@ void KroColorWindow::refresh()
         setSliderQuietly(m_speedSlider, int(qMin<quint32>(effect->breath, 255)));
         m_swatch->setColor(effect->RGB);
     }
+    updatePreview();
 }
 
 void KroColorWindow::rebuildEffectMenu()
@@ -166,6 +200,7 @@ void KroColorWindow::chooseEffect(int effect)
     setSliderQuietly(m_brightSlider, int(qMin<quint32>(info.bright, 255)));
     setSliderQuietly(m_speedSlider, int(qMin<quint32>(info.breath, 255)));
     m_swatch->setColor(info.RGB);
+    updatePreview();
     trace("EffectMenuFunction", info.RGB);
 }
 
@@ -179,12 +214,14 @@ void KroColorWindow::brightnessChanged(int value)
 {
     if (LedModeInfo* effect = currentEffect())
         effect->bright = quint32(value);
+    updatePreview();
 }
 
 void KroColorWindow::speedChanged(int value)
 {
     if (LedModeInfo* effect = currentEffect())
         effect->breath = quint32(value);
+    updatePreview();
 }
 
 void KroColorWindow::slotSliderMouseChange() { }
@@ -195,6 +232,7 @@ void KroColorWindow::slotSendLedState(const QColor& color)
     if (!effect || !color.isValid())
         return;
     effect->RGB = color.toRgb();
+    updatePreview();
     trace("slotSendLedState", color);
 }
 
@@ -221,6 +259,7 @@ void KroColorWindow::color_clicked()
         effect->RGB = dialog.color().toRgb();
         m_swatch->setColor(effect->RGB);
     }
+    updatePreview();
 }
 
 void KroColorWindow::retranslate()

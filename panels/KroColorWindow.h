@@ -12,6 +12,7 @@
 class DefaultColorArea;
 class KroColorArea;
 class KroSlider;
+class LightingPreview;
 class QAction;
 class QLabel;
 class QMenu;
@@ -31,6 +32,10 @@ public:
     void retranslate() override;
     void setScale(double scale) override;
 
+    // Shows the chosen lighting on this mouse picture while the page is visible.
+    void showPreviewOn(QLabel* picture);
+    LightingPreview* preview() const { return m_preview; }
+
     QMenu* effectMenu() const { return m_menu; }
     QAction* effectAction(int effect) const;
 
@@ -43,11 +48,14 @@ public slots:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void rebuildEffectMenu();
     void applyVisibility(int effect);
     void refresh();
+    void updatePreview();
     void brightnessChanged(int value);
     void speedChanged(int value);
     LedModeInfo* currentEffect() const;
@@ -67,4 +75,5 @@ private:
     QLabel* m_colourTitle;
     DefaultColorArea* m_swatch;
     SleepControls* m_sleep;
+    LightingPreview* m_preview = nullptr;
 };

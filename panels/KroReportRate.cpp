@@ -7,6 +7,7 @@
 #include "widgets/skinStyle.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QButtonGroup>
 #include <QDebug>
 #include <QEvent>
@@ -60,8 +61,13 @@ KroReportRate::KroReportRate(QWidget* parent, double scale)
     m_liftTitle->setObjectName("liftTitleLabel");
     m_lift1->setObjectName("lift1Button");
     m_lift2->setObjectName("lift2Button");
+    // The menu marks the rate the page holds, so the choice is seen before the menu is used.
+    auto* rates = new QActionGroup(this);
+    rates->setExclusive(true);
     for (int i = 0; i < RATE_COUNT; ++i) {
         m_actions[i] = m_menu->addAction(QString());
+        m_actions[i]->setCheckable(true);
+        rates->addAction(m_actions[i]);
         connect(m_actions[i], &QAction::triggered, this, [this, i] { chooseRate(i); });
     }
     m_rateButton->setMenu(m_menu);
@@ -91,8 +97,10 @@ void KroReportRate::setLift(quint8 lift)
 void KroReportRate::showRate(quint8 code)
 {
     const int i = rateIndex(code);
-    if (i >= 0)
-        m_rateButton->setText(tr(RATE_TEXTS[i]));
+    if (i < 0)
+        return;
+    m_rateButton->setText(tr(RATE_TEXTS[i]));
+    m_actions[i]->setChecked(true);
 }
 
 void KroReportRate::chooseRate(int index)
@@ -146,7 +154,8 @@ void KroReportRate::setScale(double scale)
         ? QStringLiteral("QPushButton{border-image:url(%1);color:white;}").arg(image)
         : panelButtonStyleSheet(accent);
     m_rateButton->setStyleSheet(base + "QPushButton::menu-indicator{image:none;width:0px;}");
-    m_menu->setStyleSheet(menuStyleSheet(accent));
+    m_menu->setStyleSheet(menuStyleSheet(accent)
+        + QStringLiteral("QMenu::item:checked{color:%1;font-weight:bold;}").arg(rgbText(accent)));
     const QFont font = panelFont(scale);
     for (QWidget* w :
         { static_cast<QWidget*>(m_title), static_cast<QWidget*>(m_rateButton), static_cast<QWidget*>(m_menu),

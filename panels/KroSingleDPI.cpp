@@ -1,6 +1,7 @@
 // One DPI stage row and its labels in dots per inch.
 #include "panels/KroSingleDPI.h"
 
+#include "panels/KroDpiEdit.h"
 #include "panels/KroTwoBarSlider.h"
 #include "panels/panelStyle.h"
 #include "store/appContext.h"
@@ -22,8 +23,8 @@ KroSingleDPI::KroSingleDPI(quint8 iStage, QWidget* parent, double scale)
     , m_enableBox(new QCheckBox(this))
     , m_linkBox(new QCheckBox(this))
     , m_slider(new KroTwoBarSlider(this, scale))
-    , m_xLabel(new QLabel(this))
-    , m_yLabel(new QLabel(this))
+    , m_xEdit(new KroDpiEdit(QStringLiteral("X:"), this))
+    , m_yEdit(new KroDpiEdit(QStringLiteral("Y:"), this))
     , m_dpiLabel(new KroLabel(this))
     , m_minLabel(new QLabel(this))
     , m_maxLabel(new QLabel(this))
@@ -37,8 +38,8 @@ KroSingleDPI::KroSingleDPI(quint8 iStage, QWidget* parent, double scale)
     m_linkBox->setObjectName("linkBox");
     m_linkBox->setText(tr("Link XY"));
     m_linkBox->hide();
-    m_xLabel->setObjectName("xLabel");
-    m_yLabel->setObjectName("yLabel");
+    m_xEdit->setObjectName("xEdit");
+    m_yEdit->setObjectName("yEdit");
     m_dpiLabel->setObjectName("dpiLabel");
     m_minLabel->setObjectName("minLabel");
     m_maxLabel->setObjectName("maxLabel");
@@ -48,6 +49,8 @@ KroSingleDPI::KroSingleDPI(quint8 iStage, QWidget* parent, double scale)
     connect(m_dpiLabel, &KroLabel::EnterSignal, this, &KroSingleDPI::slotLabelClick);
 
     connect(m_slider, &KroTwoBarSlider::SliderChangedSignal, this, &KroSingleDPI::onSliderChanged);
+    connect(m_xEdit, &KroDpiEdit::RawEditedSignal, this, &KroSingleDPI::onXEdited);
+    connect(m_yEdit, &KroDpiEdit::RawEditedSignal, this, &KroSingleDPI::onYEdited);
     connect(m_linkBox, &QCheckBox::stateChanged, this, &KroSingleDPI::onStateChanged);
     connect(m_enableBox, &QCheckBox::stateChanged, this, &KroSingleDPI::onEnableChanged);
 
@@ -60,12 +63,14 @@ KroSingleDPI::KroSingleDPI(quint8 iStage, QWidget* parent, double scale)
 void KroSingleDPI::setSensor(int sensor)
 {
     m_sensor = sensor;
+    updateRanges();
     updateLabels();
 }
 
 void KroSingleDPI::setRange(const DpiRange& range)
 {
     m_slider->setRange(range.maximum, range.minimum);
+    updateRanges();
     m_minLabel->setText(QString::number(range.minDpi));
     m_maxLabel->setText(QString::number(range.maxDpi));
     m_linkBox->setVisible(range.showLink);
@@ -95,10 +100,16 @@ void KroSingleDPI::setUsed(quint8 used)
     m_enableBox->setChecked(m_used);
 }
 
+void KroSingleDPI::updateRanges()
+{
+    for (KroDpiEdit* edit : { m_xEdit, m_yEdit })
+        edit->setSensor(m_sensor, m_slider->minimum(), m_slider->maximum());
+}
+
 void KroSingleDPI::updateLabels()
 {
-    m_xLabel->setText(QStringLiteral("X:%1").arg(dpiFromRaw(m_x, m_sensor)));
-    m_yLabel->setText(QStringLiteral("Y:%1").arg(dpiFromRaw(m_y, m_sensor)));
+    m_xEdit->setRaw(m_x);
+    m_yEdit->setRaw(m_y);
     DpiStage stage;
     stage.link = m_link;
     stage.x = quint32(qMax(0, m_x));
@@ -112,6 +123,23 @@ void KroSingleDPI::onSliderChanged(int x, int y)
     m_y = y;
     updateLabels();
     emit DPISignal(x, y, m_stage);
+}
+
+void KroSingleDPI::onXEdited(int raw)
+{
+    takeTyped(raw, m_link ? raw : m_y);
+}
+
+void KroSingleDPI::onYEdited(int raw)
+{
+    takeTyped(m_link ? raw : m_x, raw);
+}
+
+// A typed value moves the slider too, and reaches the page as a slider move would.
+void KroSingleDPI::takeTyped(int x, int y)
+{
+    m_slider->setValues(x, y);
+    onSliderChanged(x, y);
 }
 
 void KroSingleDPI::onStateChanged(int state)
@@ -147,9 +175,10 @@ void KroSingleDPI::setActive(bool bActive)
 
 void KroSingleDPI::applyTextColour()
 {
-    const QString style = colourStyle(m_active ? skinAccent() : panelTextColour());
-    for (QLabel* label : { m_xLabel, m_yLabel, static_cast<QLabel*>(m_dpiLabel) })
-        label->setStyleSheet(style);
+    const QColor text = m_active ? skinAccent() : panelTextColour();
+    m_dpiLabel->setStyleSheet(colourStyle(text));
+    for (KroDpiEdit* edit : { m_xEdit, m_yEdit })
+        edit->setAccent(text, skinAccent());
 }
 
 void KroSingleDPI::applyStageButtonStyle()
@@ -179,7 +208,7 @@ void KroSingleDPI::setScale(double scale)
     const QFont font = panelFont(scale);
     const QFont small = panelFont(scale, 10);
     for (QWidget* w : { static_cast<QWidget*>(m_stageButton), static_cast<QWidget*>(m_linkBox),
-             static_cast<QWidget*>(m_xLabel), static_cast<QWidget*>(m_yLabel), static_cast<QWidget*>(m_dpiLabel) })
+             static_cast<QWidget*>(m_xEdit), static_cast<QWidget*>(m_yEdit), static_cast<QWidget*>(m_dpiLabel) })
         w->setFont(font);
     m_minLabel->setFont(small);
     m_maxLabel->setFont(small);
@@ -191,8 +220,8 @@ void KroSingleDPI::setScale(double scale)
     placeScaled(m_minLabel, 150, 0, 36, 48, scale);
     placeScaled(m_slider, 190, 4, 140, 40, scale);
     placeScaled(m_maxLabel, 334, 0, 42, 48, scale);
-    placeScaled(m_xLabel, 378, 4, 62, 20, scale);
-    placeScaled(m_yLabel, 378, 24, 62, 20, scale);
+    placeScaled(m_xEdit, 376, 3, 64, 21, scale);
+    placeScaled(m_yEdit, 376, 24, 64, 21, scale);
     m_slider->setScale(scale);
     applyStageButtonStyle();
     applyTextColour();

@@ -1,8 +1,10 @@
-// One DPI stage row: stage button, enable box, "Link XY" box, resolution slider and labels.
+// One DPI stage row: stage button, enable box, "Link XY" box, resolution slider, labels and the
+// typed X and Y values.
 #pragma once
 
 #include <QWidget>
 
+class KroDpiEdit;
 class KroLabel;
 class KroTwoBarSlider;
 class QAbstractButton;
@@ -47,9 +49,14 @@ public slots:
     void onEnableChanged(int state);
     // A click on the stage's DPI text selects the stage, like its button.
     void slotLabelClick(KroLabel* label);
+    // A typed value of one axis; a linked stage takes it for both.
+    void onXEdited(int raw);
+    void onYEdited(int raw);
 
 private:
     void updateLabels();
+    void updateRanges();
+    void takeTyped(int x, int y);
     void applyStageButtonStyle();
     void applyTextColour();
 
@@ -66,8 +73,8 @@ private:
     QCheckBox* m_enableBox;
     QCheckBox* m_linkBox;
     KroTwoBarSlider* m_slider;
-    QLabel* m_xLabel;
-    QLabel* m_yLabel;
+    KroDpiEdit* m_xEdit;
+    KroDpiEdit* m_yEdit;
     KroLabel* m_dpiLabel;
     QLabel* m_minLabel;
     QLabel* m_maxLabel;

@@ -3,6 +3,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -333,6 +334,22 @@ int sensorRawToDpi(int raw, int sensor)
     const Sensor* s = findSensor(sensor);
     // Real stage values are below a few thousand; the bound keeps hostile values from overflowing.
     return s ? s->rawToDpi(qBound(-1000000, raw, 1000000)) : 0;
+}
+
+int rawForDpi(int dpi, int sensor, const DpiRange& range)
+{
+    // The conversions are piecewise with rounding exceptions, so the nearest value is searched for;
+    // ranges hold fewer than a thousand values.
+    int best = range.minimum;
+    int bestDistance = INT_MAX;
+    for (int raw = range.minimum; raw <= range.maximum; ++raw) {
+        const int distance = qAbs(sensorRawToDpi(raw, sensor) - dpi);
+        if (distance < bestDistance) {
+            best = raw;
+            bestDistance = distance;
+        }
+    }
+    return best;
 }
 
 StageRegisters stageRegisters(int sensor, quint32 x, quint32 y, quint8 modeByte)

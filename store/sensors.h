@@ -37,6 +37,9 @@ bool dpiRangeFor(int sensor, const QString& product, bool has33254, DpiRange& ra
 
 // Dots per inch of a raw stage value; unknown models give 0.
 int sensorRawToDpi(int raw, int sensor);
+// A typed resolution snapped to what the sensor can hold: the raw value within range.minimum ..
+// range.maximum whose dots per inch are nearest to dpi (the lower one on a tie).
+int rawForDpi(int dpi, int sensor, const DpiRange& range);
 // The stage bytes of raw X and Y values; modeByte is byte 10 of the last status reply. Unknown
 // models give zeros.
 StageRegisters stageRegisters(int sensor, quint32 x, quint32 y, quint8 modeByte);

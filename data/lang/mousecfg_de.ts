@@ -220,6 +220,14 @@
         <translation>Makroverwaltung</translation>
     </message>
     <message>
+        <source>%1 (hold)</source>
+        <translation>%1 (halten)</translation>
+    </message>
+    <message>
+        <source>%1 (toggle)</source>
+        <translation>%1 (umschalten)</translation>
+    </message>
+    <message>
         <source>Basic</source>
         <translation>Bearbeiten</translation>
     </message>

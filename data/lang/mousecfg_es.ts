@@ -220,6 +220,14 @@
         <translation>Gestor de macros</translation>
     </message>
     <message>
+        <source>%1 (hold)</source>
+        <translation>%1 (mantener)</translation>
+    </message>
+    <message>
+        <source>%1 (toggle)</source>
+        <translation>%1 (alternar)</translation>
+    </message>
+    <message>
         <source>Basic</source>
         <translation>Edición</translation>
     </message>

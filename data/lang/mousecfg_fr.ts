@@ -220,6 +220,14 @@
         <translation>Gestion des macros</translation>
     </message>
     <message>
+        <source>%1 (hold)</source>
+        <translation>%1 (maintenu)</translation>
+    </message>
+    <message>
+        <source>%1 (toggle)</source>
+        <translation>%1 (bascule)</translation>
+    </message>
+    <message>
         <source>Basic</source>
         <translation>Édition</translation>
     </message>

@@ -220,6 +220,14 @@
         <translation>宏管理</translation>
     </message>
     <message>
+        <source>%1 (hold)</source>
+        <translation>%1（按住）</translation>
+    </message>
+    <message>
+        <source>%1 (toggle)</source>
+        <translation>%1（切换）</translation>
+    </message>
+    <message>
         <source>Basic</source>
         <translation>基本功能</translation>
     </message>

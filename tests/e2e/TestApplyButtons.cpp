@@ -1,8 +1,6 @@
 // Button functions chosen through the customize page reach the virtual mouse's button slots:
 // a macro with its packed events, a combo key and a fire key.
 #include "app/MousecfgWidget.h"
-#include "widgets/KroMenu.h"
-#include "widgets/KroPushButton.h"
 #include "buttons/KroBtnWindow.h"
 #include "buttons/KroComboKeyWindow.h"
 #include "buttons/KroFireKeyWindow.h"
@@ -11,6 +9,8 @@
 #include "buttons/buttonFunctions.h"
 #include "store/MouseConfig.h"
 #include "store/macroFiles.h"
+#include "widgets/KroMenu.h"
+#include "widgets/KroPushButton.h"
 
 #include "e2eFixture.h"
 

@@ -2,8 +2,8 @@
 // English and in Simplified Chinese. They go to MOUSECFG_SHOT_DIR when set (the documentation's
 // folder), else to the temporary folder.
 #include "app/MousecfgWidget.h"
-#include "widgets/KroMenu.h"
 #include "store/appContext.h"
+#include "widgets/KroMenu.h"
 
 #include "e2eFixture.h"
 
@@ -63,6 +63,7 @@ private slots:
         QTest::newRow("customize-150") << int(MousecfgWidget::PageCustomize) << 144.0 << "customize-150" << false;
         QTest::newRow("lighting-zh") << int(MousecfgWidget::PageLighting) << 96.0 << "lighting-zh" << true;
         QTest::newRow("dpi-zh-150") << int(MousecfgWidget::PageDpi) << 144.0 << "dpi-zh-150" << true;
+        QTest::newRow("macro-zh") << int(MousecfgWidget::PageMacro) << 96.0 << "macro-zh" << true;
     }
     void pages()
     {

@@ -4,12 +4,13 @@
 #include "panels/KroSingleDPI.h"
 #include "panels/KroSlider.h"
 #include "panels/KroTwoBarSlider.h"
-#include "store/sensors.h"
 #include "panelsTestData.h"
 #include "store/deviceDescription.h"
+#include "store/sensors.h"
 #include "support/TestAppDir.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QLabel>
 #include <QSlider>
@@ -19,7 +20,12 @@ class TestDpiPanel : public QObject {
     Q_OBJECT
 
     static QSlider* slider(KroSingleDPI* row, const char* name) { return row->findChild<QSlider*>(name); }
-    static QString text(QWidget* parent, const char* name) { return parent->findChild<QLabel*>(name)->text(); }
+    static QString text(QWidget* parent, const char* name)
+    {
+        if (auto* edit = parent->findChild<QAbstractSpinBox*>(name))
+            return edit->text();
+        return parent->findChild<QLabel*>(name)->text();
+    }
 
 private slots:
     void init() { currentConfig = MouseConfig(); }
@@ -142,8 +148,8 @@ private slots:
         slider(row, "ySlider")->setValue(400); // above 320: 100 * (400 - 320) + 16000
         QCOMPARE(page.profileData().stages[2].y, quint32(400));
         QCOMPARE(page.profileData().stages[2].x, quint32(20));
-        QCOMPARE(text(row, "xLabel"), QString("X:1000"));
-        QCOMPARE(text(row, "yLabel"), QString("Y:24000"));
+        QCOMPARE(text(row, "xEdit"), QString("X:1000"));
+        QCOMPARE(text(row, "yEdit"), QString("Y:24000"));
         QCOMPARE(text(row, "dpiLabel"), QString("DPI : 24000"));
 
         linkBox->click();

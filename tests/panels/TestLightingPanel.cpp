@@ -5,6 +5,7 @@
 #include "panels/KroColorArea.h"
 #include "panels/KroColorWindow.h"
 #include "panels/KroSlider.h"
+#include "panels/LightingPreview.h"
 #include "panels/SVColorArea.h"
 #include "panels/hexColour.h"
 #include "panelsTestData.h"
@@ -347,6 +348,34 @@ private slots:
             return int(QDialog::Rejected);
         });
         panel.color_clicked();
+    }
+
+    void previewShowsTheLightWhileThePageIsVisible()
+    {
+        TestAppDir dir;
+        currentConfig.profiles[0].LedMode = 1;
+        currentConfig.profiles[0].lighting[1].bright = 1;
+        currentConfig.profiles[0].lighting[2].breath = 5;
+        QWidget window;
+        auto* picture = new QLabel(&window);
+        auto* panel = new KroColorWindow(&window);
+        panel->setProfile(&currentConfig.profiles[0]);
+        panel->showPreviewOn(picture);
+        window.show();
+        LightingPreview* preview = panel->preview();
+        QVERIFY(preview->isVisible());
+        QVERIFY(!preview->animating());
+        const double dim = preview->intensity();
+        panel->findChild<KroSlider*>("brightnessSlider")->setValue(3);
+        QVERIFY(preview->intensity() > dim); // a brighter static light
+        panel->chooseEffect(2);
+        QVERIFY(preview->animating()); // breathing
+        panel->hide();
+        QVERIFY(!preview->animating() && !preview->isVisible());
+        panel->show();
+        QVERIFY(preview->animating());
+        panel->chooseEffect(0);
+        QVERIFY(!preview->animating());
     }
 };
 

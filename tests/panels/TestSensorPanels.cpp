@@ -50,6 +50,7 @@ private slots:
         p.pollrate = 4;
         panel.loadProfile(p, 1);
         QCOMPARE(button->text(), QString("250 HZ"));
+        QVERIFY(panel.rateMenu()->actions().at(1)->isChecked()); // the menu marks the shown rate
         p.pollrate = 3;
         panel.loadProfile(p, 1);
         QCOMPARE(button->text(), QString("250 HZ"));

@@ -1,6 +1,9 @@
-// Pictures of the example mouse: top view, one top view per button with that button lit, side view.
+// Pictures of the example mouse: top view, one top view per button with that button lit, side view,
+// and the light zone of the top view that the lighting page tints with the chosen colour.
 #include "tools/skingen/paintKit.h"
 #include "tools/skingen/skinImages.h"
+
+#include <utility>
 
 namespace {
 
@@ -64,6 +67,28 @@ void glow(QPainter& p, const QPainterPath& path)
     p.restore();
 }
 
+QPainterPath lightStrip()
+{
+    QPainterPath strip;
+    strip.moveTo(CX - 46, 330);
+    strip.quadTo(CX, 356, CX + 46, 330);
+    return strip;
+}
+
+// White where the top view's strip shines, with its halo; the program colours it.
+QImage lightZone()
+{
+    QImage img = kit::canvas(450, 400);
+    QPainter p(&img);
+    kit::smooth(p);
+    const QPainterPath strip = lightStrip();
+    for (const auto& [width, alpha] : { std::pair<qreal, int> { 14, 110 }, { 8, 200 }, { 4, 255 } }) {
+        p.setPen(QPen(QColor(255, 255, 255, alpha), width, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(strip);
+    }
+    return img;
+}
+
 QImage topView(int lit)
 {
     QImage img = kit::canvas(450, 400);
@@ -116,9 +141,7 @@ QImage topView(int lit)
         p.drawRoundedRect(dpiRect(up), 4, 4);
     }
     // Lighting strip and logo mark on the back.
-    QPainterPath strip;
-    strip.moveTo(CX - 46, 330);
-    strip.quadTo(CX, 356, CX + 46, 330);
+    const QPainterPath strip = lightStrip();
     p.setPen(QPen(kit::withAlpha(kit::accent, 70), 9, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(strip);
     p.setPen(QPen(kit::accent, 3, Qt::SolidLine, Qt::RoundCap));
@@ -230,5 +253,6 @@ SkinList paintMousePictures(const QString& product)
     for (int part = LeftButton; part <= Wheel; ++part)
         out.append({ dir + QString("/mouse_%1.png").arg(part), topView(part) });
     out.append({ dir + "_Side.png", sideView() });
+    out.append({ dir + "/Light.png", lightZone() });
     return out;
 }
