@@ -1,7 +1,8 @@
 // Construction of the main window in its fixed order, the command handler, pages, the front and
-// side views with their markers, painting and dragging of the frameless window.
+// side views with their markers and painting of the frameless window.
 #include "app/MousecfgWidget.h"
 
+#include "app/DeviceSession.h"
 #include "app/ProfileManager.h"
 #include "app/StatusDisplay.h"
 #include "app/TrayController.h"
@@ -14,7 +15,6 @@
 #include "panels/KroDPIWindow.h"
 #include "panels/KroPointSpeed.h"
 #include "panels/KroReportRate.h"
-#include "platform/DeviceWatcher.h"
 #include "platform/PointerSpeed.h"
 #include "store/MouseConfig.h"
 #include "store/appContext.h"
@@ -25,6 +25,7 @@
 #include "widgets/KroLineEdit.h"
 #include "widgets/KroMenu.h"
 #include "widgets/KroPushButton.h"
+#include "widgets/WindowDrag.h"
 #include "widgets/skinStyle.h"
 
 #include <QApplication>
@@ -50,7 +51,14 @@ constexpr int STRIP_HEIGHT = 20;
 } // namespace
 
 MousecfgWidget::MousecfgWidget(QWidget* parent)
+    : MousecfgWidget(nullptr, parent)
+{
+}
+
+MousecfgWidget::MousecfgWidget(DeviceSession* session, QWidget* parent)
     : QWidget(parent)
+    , m_ownSession(session ? nullptr : std::make_unique<DeviceSession>())
+    , m_session(session ? session : m_ownSession.get())
 {
     if (objectName().isEmpty())
         setObjectName(QStringLiteral("MousecfgWidget"));
@@ -77,15 +85,14 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     if (!background.isNull())
         setMask(background.mask());
 
-    m_watcher = new DeviceWatcher(this);
-    startHotplug(*m_watcher, *this);
+    m_session->watch(*this);
     setMainWindowObject(this);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    WindowDrag::makeSkinShaped(this);
+    new WindowDrag(this);
 
     m_modelSelector = makeButton(tabImages(), QStringLiteral("modelSelector"), QRect(670, 33, 100, 20), {});
-    setMouseCount(0);
-    buildDeviceTable();
-    enumerateDevices();
+    m_session->enumerate();
     rebuildDeviceMenu();
 
     setLanguageIndex(languageId());
@@ -104,15 +111,10 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     m_profiles->loadSavedNames();
 
     setBatteryFullValue(batteryFullMillivolts());
-    openDevicesByName(currentProductName());
-    setPollerFactory([this] {
-        auto* poller = new KroGetBatteryThread;
-        connect(poller, &KroGetBatteryThread::RefreshBatteryStatus, this, &MousecfgWidget::slotRefreshBatteryStatus);
-        connect(poller, &KroGetBatteryThread::RefreshStatus, this, &MousecfgWidget::slotRefreshStatus);
-        connect(poller, &KroGetBatteryThread::RefreshWriteStatus, this, &MousecfgWidget::slotRefreshWriteStatus);
-        return poller;
-    });
-    startBatteryThread();
+    connect(m_session, &DeviceSession::RefreshBatteryStatus, this, &MousecfgWidget::slotRefreshBatteryStatus);
+    connect(m_session, &DeviceSession::RefreshStatus, this, &MousecfgWidget::slotRefreshStatus);
+    connect(m_session, &DeviceSession::RefreshWriteStatus, this, &MousecfgWidget::slotRefreshWriteStatus);
+    m_session->open(currentProductName());
 
     loadAll(sentConfig);
     showFileProblemsLater(this);
@@ -140,10 +142,9 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
 
 MousecfgWidget::~MousecfgWidget()
 {
-    stopBatteryThread();
-    setPollerFactory({});
-    closeDevices();
-    shutdownHid();
+    // The poller and hot-plug end with the window; the handles close with the session.
+    m_session->detach();
+    m_ownSession.reset();
     if (mainWindowObject() == this)
         setMainWindowObject(nullptr);
 }
@@ -204,7 +205,7 @@ void MousecfgWidget::buildTopBar()
         QStringLiteral("minimiseButton"), QRect(903, 33, 19, 19), [this] { showMinimized(); });
     m_closeButton = makeButton({ QStringLiteral("/skin/close-1.png"), QStringLiteral("/skin/close-2.png"),
                                    QStringLiteral("/skin/close-3.png") },
-        QStringLiteral("closeButton"), QRect(924, 33, 19, 19), [this] { hide(); });
+        QStringLiteral("closeButton"), QRect(924, 33, 19, 19), [this] { m_tray->closeWindow(); });
     m_logo = new QLabel(this);
     m_logo->setObjectName(QStringLiteral("logo"));
     m_places.append({ m_logo, QRect(69, 20, 200, 50) });
@@ -349,6 +350,12 @@ void MousecfgWidget::buildTray()
     m_tray = new TrayController(this);
     connect(m_tray, &TrayController::showRequested, this, &MousecfgWidget::showMainWindow);
     m_tray->setIcon(icon, currentProductName());
+}
+
+// OK and Cancel leave the window as the close button does.
+void MousecfgWidget::hideWindow()
+{
+    m_tray->closeWindow();
 }
 
 void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
@@ -503,29 +510,6 @@ void MousecfgWidget::paintEvent(QPaintEvent*)
         const QPixmap picture = battery.scaled(target.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
         painter.drawPixmap(target.topLeft(), picture);
     }
-}
-
-void MousecfgWidget::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton) {
-        m_dragging = true;
-        m_dragStart = event->globalPos();
-        m_windowStart = frameGeometry().topLeft();
-    }
-    QWidget::mousePressEvent(event);
-}
-
-void MousecfgWidget::mouseMoveEvent(QMouseEvent* event)
-{
-    if (m_dragging)
-        move(m_windowStart + event->globalPos() - m_dragStart);
-    QWidget::mouseMoveEvent(event);
-}
-
-void MousecfgWidget::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_dragging = false;
-    QWidget::mouseReleaseEvent(event);
 }
 
 bool MousecfgWidget::eventFilter(QObject* watched, QEvent* event)

@@ -18,8 +18,9 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
-class DeviceWatcher;
+class DeviceSession;
 class KroAction;
 class KroBtnWindow;
 class KroColorWindow;
@@ -52,6 +53,9 @@ public:
     enum Page { PageLighting = 0, PageCustomize = 1, PageDpi = 2, PageMacro = 3 };
 
     explicit MousecfgWidget(QWidget* parent = nullptr);
+    // session: the mouse link, made by main and outliving the window; without one the window makes
+    // and owns its own.
+    explicit MousecfgWidget(DeviceSession* session, QWidget* parent = nullptr);
     ~MousecfgWidget() override;
 
     void switchPage(int page);
@@ -86,7 +90,7 @@ public:
     void showSlotNames() override;
     void keepPanelEdits() override { gatherPanels(); }
     void showLoadedConfig() override;
-    void hideWindow() override { hide(); }
+    void hideWindow() override;
     QWidget* dialogParent() override { return this; }
 
     // DeviceEvents
@@ -126,9 +130,6 @@ private slots:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -234,7 +235,8 @@ private:
     TrayController* m_tray = nullptr;
     ProfileManager* m_profiles = nullptr;
     QTranslator* m_translator = nullptr;
-    DeviceWatcher* m_watcher = nullptr;
+    std::unique_ptr<DeviceSession> m_ownSession;
+    DeviceSession* m_session = nullptr;
     LanguageList m_languages;
 
     int m_page = 0;
@@ -242,7 +244,4 @@ private:
     QStringList m_detectedModels;
 
     bool m_firmwarePressed = false;
-    bool m_dragging = false;
-    QPoint m_dragStart;
-    QPoint m_windowStart;
 };

@@ -1,11 +1,15 @@
-// The system tray icon with its menu ("&Load Config", "&Quit") and what a click on it does.
+// The system tray icon with its menu ("&Load Config", "&Quit"), what a click on it does, and where
+// the window goes when it is closed: into the tray, or, on a desktop without one, the program ends.
 #pragma once
 
 #include <QObject>
 #include <QSystemTrayIcon>
 
+#include <functional>
+
 class KroAction;
 class QMenu;
+class QTimer;
 class QWidget;
 
 class TrayController : public QObject {
@@ -24,12 +28,28 @@ public:
     void setWarningOpen(bool bOpen) { m_warningOpen = bOpen; }
     bool warningOpen() const { return m_warningOpen; }
 
+    // Whether the desktop has a tray now. Tests replace the probe; an empty one restores the real check.
+    static bool trayAvailable();
+    static void setTrayProbe(std::function<bool()> probe);
+
+    // The close button: into the tray, or, without a tray, quit as the tray's "&Quit" does.
+    void closeWindow();
+    // The receiver warning answered with no mouse: into the tray, or minimised so it stays reachable.
+    void putAway();
+    // Another start of the program asks for the window: shown, raised and activated.
+    void bringToFront();
+
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    // Shows the icon once a tray has appeared (polled while there is none).
+    void checkTray();
 
 signals:
     // The window is to be shown (the tray's "&Load Config" or a click while it is hidden).
     void showRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* m_window;
@@ -37,5 +57,6 @@ private:
     KroAction* m_quitAction;
     QMenu* m_menu;
     QSystemTrayIcon* m_icon;
+    QTimer* m_trayPoll;
     bool m_warningOpen = false;
 };

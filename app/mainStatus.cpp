@@ -147,7 +147,7 @@ void MousecfgWidget::showMainWindow()
     box.setObjectName(QStringLiteral("dongleWarning"));
     const int result = box.exec();
     if (result == QDialog::Accepted && mouseCount() == 0)
-        hide();
+        m_tray->putAway();
     m_tray->setWarningOpen(false);
 }
 

@@ -43,9 +43,20 @@ void copyMissing(const QString& source, const QString& target)
 
 } // namespace
 
+bool isInstalledLocation(const QString& exeDir)
+{
+    static const char* const systemPrefixes[] = { "/usr/", "/opt/", "/snap/", "/app/" };
+    const QString path = QDir::cleanPath(exeDir) + QLatin1Char('/');
+    for (const char* prefix : systemPrefixes) {
+        if (path.startsWith(QLatin1String(prefix)))
+            return true;
+    }
+    return false;
+}
+
 QString resolveAppDir(const QString& exeDir, const QString& dataHome)
 {
-    if (writableConfigs(exeDir))
+    if (!isInstalledLocation(exeDir) && writableConfigs(exeDir))
         return exeDir;
     return prepareUserAppDir(
         exeDir, dataHome.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) : dataHome);

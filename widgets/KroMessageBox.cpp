@@ -3,6 +3,7 @@
 
 #include "store/appContext.h"
 #include "widgets/KroLabel.h"
+#include "widgets/WindowDrag.h"
 #include "widgets/dialogHook.h"
 #include "widgets/skinStyle.h"
 
@@ -35,6 +36,7 @@ KroMessageBox::KroMessageBox(int kind, const QString& windowTitle, const QString
     setFixedSize(scaled(478), scaled(309));
     m_background = skinPixmap(QStringLiteral("/skin/dlg.png"));
     setAttribute(Qt::WA_TranslucentBackground);
+    new WindowDrag(this);
 
     const int iconSize = scaled(45);
     m_icon = new QLabel(this);

@@ -1,6 +1,9 @@
-// Entry point: one instance per product, the virtual mouse when asked for, then the main window.
+// Entry point: one instance per product, the virtual mouse when asked for, the mouse link, then the
+// main window.
+#include "app/DeviceSession.h"
 #include "app/MousecfgWidget.h"
 #include "app/StartupProbe.h"
+#include "app/TrayController.h"
 #include "device/HidBackend.h"
 #include "platform/SingleInstance.h"
 #include "sim/backend/VirtualHidBackend.h"
@@ -12,12 +15,26 @@
 #include <QIcon>
 #include <QLoggingCategory>
 
+#include <cstdio>
+
+namespace {
+// A later start asks the running copy to show its window, says so in one line and exits with 1.
+int handOver(const SingleInstance& instance)
+{
+    const QString line = instance.activateRunning()
+        ? QCoreApplication::translate("main", "mousecfg is already running: its window was brought to the front.")
+        : QCoreApplication::translate("main", "mousecfg is already running.");
+    std::fprintf(stderr, "%s\n", qPrintable(line));
+    return 1;
+}
+} // namespace
+
 int main(int argc, char* argv[])
 {
-    // All scaling of the layout is the window's own factor; Qt's high-DPI scaling stays off.
     // Nothing here draws with OpenGL: without the GLX integration no GL driver is loaded at start.
     if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");
+    // All scaling of the layout is the window's own factor; Qt's high-DPI scaling stays off.
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
@@ -27,7 +44,7 @@ int main(int argc, char* argv[])
         QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
     QApplication::setApplicationName(QStringLiteral("mousecfg"));
     QGuiApplication::setDesktopFileName(QStringLiteral("mousecfg"));
-    // Closing the window only hides it; the tray's Quit ends the program.
+    // Closing the window hides it into the tray; without a tray the window's close ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
     // A read-only installation keeps its state in the user's data folder.
@@ -35,11 +52,13 @@ int main(int argc, char* argv[])
     const QString product = productName();
     SingleInstance instance(product);
     if (!instance.isOnlyInstance())
-        return 1;
+        return handOver(instance);
 
     installBackendFromEnvironment();
 
-    auto* window = new MousecfgWidget;
+    DeviceSession session;
+    auto* window = new MousecfgWidget(&session);
+    QObject::connect(&instance, &SingleInstance::activationRequested, window->tray(), &TrayController::bringToFront);
     if (mouseCount() != 0) {
         window->setWindowOpacity(1.0);
         window->show();

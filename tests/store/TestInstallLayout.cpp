@@ -28,6 +28,26 @@ private slots:
         QVERIFY(!QFileInfo::exists(exe.path() + "/home/mousecfg"));
     }
 
+    // Where a package puts the program, its state goes to the user's folder even for root, who
+    // could write there; a build or portable folder keeps it beside the program.
+    void installedLocationIsTheFolderNotItsRights_data()
+    {
+        QTest::addColumn<QString>("exeDir");
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("package") << "/usr/lib/mousecfg" << true;
+        QTest::newRow("local prefix") << "/usr/local/lib/mousecfg" << true;
+        QTest::newRow("opt") << "/opt/mousecfg/" << true;
+        QTest::newRow("build tree") << "/work/mousecfg/build/bin" << false;
+        QTest::newRow("home copy") << "/home/user/mousecfg" << false;
+        QTest::newRow("look-alike") << "/usrlocal/mousecfg" << false;
+    }
+    void installedLocationIsTheFolderNotItsRights()
+    {
+        QFETCH(QString, exeDir);
+        QFETCH(bool, installed);
+        QCOMPARE(isInstalledLocation(exeDir), installed);
+    }
+
     void userFolderMirrorsInstallAndKeepsUserFiles()
     {
         QTemporaryDir exe, home;
