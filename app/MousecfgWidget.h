@@ -38,6 +38,7 @@ class QLabel;
 class QMenu;
 class QScrollArea;
 class QTranslator;
+class ResultLine;
 class SettingsPage;
 class StatusDisplay;
 class TrayController;
@@ -87,6 +88,7 @@ public:
     void keepPanelEdits() override { gatherPanels(); }
     void showLoadedConfig() override;
     void hideWindow() override { hide(); }
+    void showResult(const QString& text, bool failed) override;
     QWidget* dialogParent() override { return this; }
 
     // DeviceEvents
@@ -218,6 +220,7 @@ private:
     KroPushButton* m_saveButton = nullptr;
     KroPushButton* m_firmwareButton = nullptr;
     KroLabel* m_versionLabel = nullptr;
+    ResultLine* m_resultLine = nullptr;
 
     // The settings pages, in the order they load the record.
     QList<SettingsPage*> m_pages;
