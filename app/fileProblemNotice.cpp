@@ -1,8 +1,8 @@
 // The warning box for file problems.
 #include "app/fileProblemNotice.h"
 
-#include "store/fileProblems.h"
 #include "widgets/KroMessageBox.h"
+#include "store/fileProblems.h"
 
 #include <QTimer>
 #include <QWidget>

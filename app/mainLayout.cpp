@@ -6,15 +6,15 @@
 #include "app/StatusDisplay.h"
 #include "app/modelSwitches.h"
 #include "buttons/KroBtnWindow.h"
-#include "store/appContext.h"
-#include "store/deviceDescription.h"
-#include "store/language.h"
-#include "store/settings.h"
 #include "widgets/KroAction.h"
 #include "widgets/KroLabel.h"
 #include "widgets/KroLineEdit.h"
 #include "widgets/KroMenu.h"
 #include "widgets/KroPushButton.h"
+#include "store/appContext.h"
+#include "store/deviceDescription.h"
+#include "store/language.h"
+#include "store/settings.h"
 
 #include <QBitmap>
 #include <QDebug>

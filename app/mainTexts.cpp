@@ -4,15 +4,15 @@
 #include "app/ProfileManager.h"
 #include "app/StatusDisplay.h"
 #include "app/TrayController.h"
-#include "store/appContext.h"
-#include "store/deviceDescription.h"
-#include "store/language.h"
-#include "store/settings.h"
 #include "widgets/KroAction.h"
 #include "widgets/KroLabel.h"
 #include "widgets/KroLineEdit.h"
 #include "widgets/KroMenu.h"
 #include "widgets/KroPushButton.h"
+#include "store/appContext.h"
+#include "store/deviceDescription.h"
+#include "store/language.h"
+#include "store/settings.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
