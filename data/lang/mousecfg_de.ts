@@ -65,6 +65,41 @@
     </message>
 </context>
 <context>
+    <name>KeyNames</name>
+    <message>
+        <source>LCtr</source>
+        <translation>Strg links</translation>
+    </message>
+    <message>
+        <source>RCtr</source>
+        <translation>Strg rechts</translation>
+    </message>
+    <message>
+        <source>LShift</source>
+        <translation>Umschalt links</translation>
+    </message>
+    <message>
+        <source>RShift</source>
+        <translation>Umschalt rechts</translation>
+    </message>
+    <message>
+        <source>LAlt</source>
+        <translation>Alt links</translation>
+    </message>
+    <message>
+        <source>RAlt</source>
+        <translation>Alt Gr</translation>
+    </message>
+    <message>
+        <source>CapsLock</source>
+        <translation>Feststelltaste</translation>
+    </message>
+    <message>
+        <source>Num De</source>
+        <translation>Num Entf</translation>
+    </message>
+</context>
+<context>
     <name>KroBtnWindow</name>
     <message>
         <source>Left</source>

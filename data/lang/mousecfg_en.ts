@@ -65,6 +65,57 @@
     </message>
 </context>
 <context>
+    <name>KeyNames</name>
+    <message>
+        <source>LCtr</source>
+        <translation>Left Ctrl</translation>
+    </message>
+    <message>
+        <source>RCtr</source>
+        <translation>Right Ctrl</translation>
+    </message>
+    <message>
+        <source>LShift</source>
+        <translation>Left Shift</translation>
+    </message>
+    <message>
+        <source>RShift</source>
+        <translation>Right Shift</translation>
+    </message>
+    <message>
+        <source>LAlt</source>
+        <translation>Left Alt</translation>
+    </message>
+    <message>
+        <source>RAlt</source>
+        <translation>Right Alt</translation>
+    </message>
+    <message>
+        <source>CapsLock</source>
+        <translation>Caps Lock</translation>
+    </message>
+    <message>
+        <source>Num De</source>
+        <translation>Num Del</translation>
+    </message>
+    <message>
+        <source>Pause Break</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>LWindows</source>
+        <translation>Left Windows</translation>
+    </message>
+    <message>
+        <source>RWindows</source>
+        <translation>Right Windows</translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation>Menu</translation>
+    </message>
+</context>
+<context>
     <name>KroBtnWindow</name>
     <message>
         <source>Left</source>

@@ -65,6 +65,41 @@
     </message>
 </context>
 <context>
+    <name>KeyNames</name>
+    <message>
+        <source>LCtr</source>
+        <translation>Ctrl izq.</translation>
+    </message>
+    <message>
+        <source>RCtr</source>
+        <translation>Ctrl der.</translation>
+    </message>
+    <message>
+        <source>LShift</source>
+        <translation>Mayús izq.</translation>
+    </message>
+    <message>
+        <source>RShift</source>
+        <translation>Mayús der.</translation>
+    </message>
+    <message>
+        <source>LAlt</source>
+        <translation>Alt izq.</translation>
+    </message>
+    <message>
+        <source>RAlt</source>
+        <translation>Alt Gr</translation>
+    </message>
+    <message>
+        <source>CapsLock</source>
+        <translation>Bloq Mayús</translation>
+    </message>
+    <message>
+        <source>Num De</source>
+        <translation>Num Supr</translation>
+    </message>
+</context>
+<context>
     <name>KroBtnWindow</name>
     <message>
         <source>Left</source>

@@ -65,6 +65,73 @@
     </message>
 </context>
 <context>
+    <name>KeyNames</name>
+    <message>
+        <source>LCtr</source>
+        <translation>Ctrl gauche</translation>
+    </message>
+    <message>
+        <source>RCtr</source>
+        <translation>Ctrl droite</translation>
+    </message>
+    <message>
+        <source>LShift</source>
+        <translation>Maj gauche</translation>
+    </message>
+    <message>
+        <source>RShift</source>
+        <translation>Maj droite</translation>
+    </message>
+    <message>
+        <source>LAlt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>RAlt</source>
+        <translation>Alt Gr</translation>
+    </message>
+    <message>
+        <source>CapsLock</source>
+        <translation>Verr. Maj</translation>
+    </message>
+    <message>
+        <source>Num De</source>
+        <translation>Num Suppr</translation>
+    </message>
+    <message>
+        <source>LCtrl</source>
+        <translation>Ctrl gauche</translation>
+    </message>
+    <message>
+        <source>RCtrl</source>
+        <translation>Ctrl droite</translation>
+    </message>
+    <message>
+        <source>Verr.maj</source>
+        <translation>Verr. Maj</translation>
+    </message>
+    <message>
+        <source>Entree</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Echap</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>espace</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Ret.arr</source>
+        <translation>Retour arrière</translation>
+    </message>
+    <message>
+        <source>Num Del</source>
+        <translation>Num Suppr</translation>
+    </message>
+</context>
+<context>
     <name>KroBtnWindow</name>
     <message>
         <source>Left</source>

@@ -65,6 +65,41 @@
     </message>
 </context>
 <context>
+    <name>KeyNames</name>
+    <message>
+        <source>LCtr</source>
+        <translation>左 Ctrl</translation>
+    </message>
+    <message>
+        <source>RCtr</source>
+        <translation>右 Ctrl</translation>
+    </message>
+    <message>
+        <source>LShift</source>
+        <translation>左 Shift</translation>
+    </message>
+    <message>
+        <source>RShift</source>
+        <translation>右 Shift</translation>
+    </message>
+    <message>
+        <source>LAlt</source>
+        <translation>左 Alt</translation>
+    </message>
+    <message>
+        <source>RAlt</source>
+        <translation>右 Alt</translation>
+    </message>
+    <message>
+        <source>CapsLock</source>
+        <translation>大写锁定</translation>
+    </message>
+    <message>
+        <source>Num De</source>
+        <translation>Num Del</translation>
+    </message>
+</context>
+<context>
     <name>KroBtnWindow</name>
     <message>
         <source>Left</source>
