@@ -57,7 +57,7 @@ StatusDisplay::StatusDisplay(QWidget* window)
     setGreyStyle();
 }
 
-// Amber: apart from every accent colour of the skin, and read as "charge soon".
+// Amber: reads as "charge soon" and stands apart from the default red accent.
 const QColor StatusDisplay::WARNING_COLOUR(255, 176, 0);
 
 QColor StatusDisplay::fillColour(int level, const QColor& accent)
