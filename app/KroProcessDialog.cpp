@@ -17,7 +17,7 @@ KroProcessDialog::KroProcessDialog(QWidget* parent)
     m_background.load(appDir() + QStringLiteral("/skin/process.png"));
 }
 
-int KroProcessDialog::runWorker(QWidget* parent, bool fullSend)
+ApplyOutcome KroProcessDialog::runWorker(QWidget* parent, bool fullSend)
 {
     KroProcessDialog dialog(parent);
     KroProcessThread thread;
@@ -28,7 +28,10 @@ int KroProcessDialog::runWorker(QWidget* parent, bool fullSend)
     thread.start(QThread::InheritPriority);
     dialog.exec();
     thread.wait();
-    return int(thread.result);
+    ApplyOutcome outcome;
+    outcome.status = int(thread.result);
+    outcome.sentMask = thread.sentMask;
+    return outcome;
 }
 
 void KroProcessDialog::slotProcessDlg()

@@ -5,14 +5,20 @@
 
 class QLabel;
 
+// What one run of the apply worker did: its result code and the change groups it sent.
+struct ApplyOutcome {
+    int status = 0;
+    int sentMask = 0;
+};
+
 class KroProcessDialog : public QDialog {
     Q_OBJECT
 public:
     explicit KroProcessDialog(QWidget* parent = nullptr);
 
     // Runs the apply worker (KroProcessThread) behind this dialog over parent and returns the
-    // worker's result code, however the dialog ended.
-    static int runWorker(QWidget* parent, bool fullSend);
+    // worker's result code and what it sent, however the dialog ended.
+    static ApplyOutcome runWorker(QWidget* parent, bool fullSend);
 
     // While the worker runs the dialog cannot be dismissed (Escape, close): only the worker ends it.
     void reject() override;

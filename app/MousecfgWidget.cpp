@@ -4,6 +4,7 @@
 
 #include "app/DeviceSession.h"
 #include "app/ProfileManager.h"
+#include "app/ResultLine.h"
 #include "app/StatusDisplay.h"
 #include "app/TrayController.h"
 #include "app/fileProblemNotice.h"
@@ -136,7 +137,7 @@ MousecfgWidget::MousecfgWidget(DeviceSession* session, QWidget* parent)
 
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
     buildTray();
-    slotRefreshBatteryStatus(0, 1, 1);
+    m_status->showUnknown(cablePresent(), receiverPresent());
     QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
 }
 
@@ -218,6 +219,8 @@ void MousecfgWidget::buildTabs()
     for (int i = 0; i < PAGE_COUNT; ++i) {
         const QRect place = collapsed[i] ? QRect(69, 90 + 34 * i, 0, 0) : QRect(69, 90 + 34 * i, 154, 29);
         m_tabs[i] = makeButton(tabImages(), QLatin1String(names[i]), place, [this, i] { switchPage(i); });
+        // The tab of the page on screen stays drawn selected when the pointer leaves it.
+        m_tabs[i]->setSticky(true);
     }
 }
 
@@ -283,6 +286,7 @@ void MousecfgWidget::buildProfileControls()
         m_slotIndicators[i] = makeButton(indicatorImages, QStringLiteral("slotIndicator%1").arg(i + 1),
             QRect(STRIP_X, STRIP_Y + STRIP_STEP * i, STRIP_WIDTH, STRIP_HEIGHT),
             [this, i] { m_profiles->chooseSlot(i); });
+        m_slotIndicators[i]->setSticky(true);
     }
     m_nameLabel = new KroLabel(this);
     m_nameLabel->setObjectName(QStringLiteral("nameLabel"));
@@ -338,6 +342,8 @@ void MousecfgWidget::buildBottomButtons()
         tabImages(), QStringLiteral("cancelButton"), QRect(518, 588, 0, 0), [this] { m_profiles->cancel(); });
     m_profileButtons << makeButton(
         tabImages(), QStringLiteral("applyButton"), QRect(597, 588, 76, 30), [this] { m_profiles->apply(); });
+    m_resultLine = new ResultLine(this);
+    m_places.append({ m_resultLine, QRect(308, 562, 440, 22) });
     m_firmwareButton
         = makeButton(tabImages(), QStringLiteral("firmwareButton"), QRect(0, 0, 0, 0), [this] { onFirmwareClicked(); });
     connect(m_firmwareButton, &KroPushButton::EnterSignal, this, &MousecfgWidget::onFirmwareEnter);
@@ -485,6 +491,11 @@ void MousecfgWidget::showSlotNames()
         m_slotIndicators[i]->setText(caption);
         m_slotIndicators[i]->setState(i == active ? 1 : 0);
     }
+}
+
+void MousecfgWidget::showResult(const QString& text, bool failed)
+{
+    m_resultLine->showResult(text, failed);
 }
 
 void MousecfgWidget::showLoadedConfig()

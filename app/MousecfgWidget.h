@@ -39,6 +39,7 @@ class QLabel;
 class QMenu;
 class QScrollArea;
 class QTranslator;
+class ResultLine;
 class SettingsPage;
 class StatusDisplay;
 class TrayController;
@@ -91,6 +92,7 @@ public:
     void keepPanelEdits() override { gatherPanels(); }
     void showLoadedConfig() override;
     void hideWindow() override;
+    void showResult(const QString& text, bool failed) override;
     QWidget* dialogParent() override { return this; }
 
     // DeviceEvents
@@ -219,6 +221,7 @@ private:
     KroPushButton* m_saveButton = nullptr;
     KroPushButton* m_firmwareButton = nullptr;
     KroLabel* m_versionLabel = nullptr;
+    ResultLine* m_resultLine = nullptr;
 
     // The settings pages, in the order they load the record.
     QList<SettingsPage*> m_pages;

@@ -23,5 +23,11 @@ public:
     // After a whole configuration was loaded: first page and the model's scroll images.
     virtual void showLoadedConfig() = 0;
     virtual void hideWindow() = 0;
+    // A short line in the window telling what the last send did; failed: drawn as a warning.
+    virtual void showResult(const QString& text, bool failed)
+    {
+        Q_UNUSED(text);
+        Q_UNUSED(failed);
+    }
     virtual QWidget* dialogParent() = 0;
 };

@@ -336,13 +336,41 @@ int ProfileManager::applyTransaction(bool gatherPanels, bool fullSend)
     if (gatherPanels)
         m_host.keepPanelEdits();
     alignActiveProfile(currentConfig);
-    const int result = m_runWorker(m_host.dialogParent(), fullSend);
+    const ApplyOutcome outcome = m_runWorker(m_host.dialogParent(), fullSend);
+    const int result = outcome.status;
+    m_host.showResult(resultText(outcome), result != SEND_OK);
     showFileProblems(m_host.dialogParent());
     if (result == SEND_MOUSE_OFF)
         KroMessageBox::ask(m_host.dialogParent(), tr("Mouse is sleeping or not connected."));
     else if (result != SEND_OK)
         KroMessageBox::ask(m_host.dialogParent(), tr("Send data failed, please try again."));
     return result;
+}
+
+QString ProfileManager::resultText(const ApplyOutcome& outcome)
+{
+    if (outcome.status == SEND_MOUSE_OFF)
+        return tr("Not sent: the mouse is sleeping or not connected");
+    if (outcome.status != SEND_OK)
+        return tr("Sending failed");
+    if (outcome.sentMask == 0)
+        return tr("Nothing changed");
+    struct Group {
+        int bit;
+        const char* name;
+    };
+    static const Group groups[] = {
+        { CHANGE_GENERAL, QT_TR_NOOP("mouse settings") },
+        { CHANGE_DPI, QT_TR_NOOP("DPI") },
+        { CHANGE_BUTTONS, QT_TR_NOOP("buttons") },
+        { CHANGE_LIGHTING, QT_TR_NOOP("lighting") },
+    };
+    QStringList sent;
+    for (const Group& group : groups) {
+        if (outcome.sentMask & group.bit)
+            sent << tr(group.name);
+    }
+    return tr("Sent to the mouse: %1").arg(sent.join(QStringLiteral(", ")));
 }
 
 void ProfileManager::resetProfile()
@@ -422,7 +450,17 @@ void ProfileManager::saveConfigFile()
         m_host.dialogParent(), tr("Save Config File"), QString(), tr("Config File(*.conf)"));
     if (path.isEmpty())
         return;
-    exportConfig(currentConfig, path);
+    // A name typed without a suffix gets ".conf", so LOAD1 lists the file; the save dialog asked
+    // about replacing the typed name only, so a file of the completed name is asked about here.
+    QString target = path;
+    if (QFileInfo(path).suffix().isEmpty()) {
+        target += QStringLiteral(".conf");
+        if (QFileInfo::exists(target)
+            && !KroMessageBox::ask(m_host.dialogParent(),
+                tr("%1 already exists. Do you want to replace it?").arg(QFileInfo(target).fileName())))
+            return;
+    }
+    exportConfig(currentConfig, target);
     showFileProblems(m_host.dialogParent());
 }
 

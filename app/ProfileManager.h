@@ -1,6 +1,8 @@
 // The five on-board slots, the product's library of named profiles and every operation on them.
 #pragma once
 
+#include "app/KroProcessDialog.h"
+
 #include <QObject>
 #include <QStringList>
 
@@ -56,10 +58,14 @@ public:
     void chooseSlot(int slot);
 
     // The apply transaction: the panels' values (gatherPanels), the active profile aligned, the
-    // worker run behind the busy dialog; tells the user when it failed. Returns the worker's code.
+    // worker run behind the busy dialog; tells the user what was sent or that it failed. Returns
+    // the worker's code.
     int applyTransaction(bool gatherPanels, bool fullSend);
+    // The result line of one apply: what was sent ("DPI, lighting"), that nothing changed, or why
+    // nothing reached the mouse.
+    static QString resultText(const ApplyOutcome& outcome);
     // What runs the worker (default: KroProcessDialog::runWorker); tests give their own.
-    using WorkerRunner = std::function<int(QWidget* parent, bool fullSend)>;
+    using WorkerRunner = std::function<ApplyOutcome(QWidget* parent, bool fullSend)>;
     void setWorkerRunner(WorkerRunner runner) { m_runWorker = std::move(runner); }
 
 private slots:

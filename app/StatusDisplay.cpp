@@ -1,11 +1,11 @@
 // Battery bar, "MOUSE OFF", receiver icon and connection mode.
 #include "app/StatusDisplay.h"
 
-#include "store/batteryLevel.h"
-#include "widgets/KroProcessbar.h"
 #include "device/KroGetBatteryThread.h"
 #include "store/appContext.h"
+#include "store/batteryLevel.h"
 #include "store/settings.h"
+#include "widgets/KroProcessbar.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -21,15 +21,6 @@ const char* const COLOURED_STYLE
       "                font-weight:bold;                color: rgb(0, 0, 0);"
       "                }                ";
 
-const char* const INITIAL_STYLE = "                QProgressBar {                border:none;                "
-                                  "background-color: #FFFFFF;                border-radius:2px;"
-                                  "                -qproperty-timeline-duration: 20000;                }"
-                                  "                QProgressBar::chunk {                background-color:rgb(%1,%2,%3);"
-                                  "                border-radius:2px;                }                QProgressBar "
-                                  "{text-align: center;                font-size:%4px;                "
-                                  "font-weight:bold;                color: rgb(0, 0, 0);                }"
-                                  "                ";
-
 const char* const GREY_STYLE = "                    QProgressBar {                    border:none;"
                                "                    background-color: rgb(100,100,100);                    "
                                "border-radius:2px;                    }                    QProgressBar::chunk {"
@@ -39,11 +30,13 @@ const char* const GREY_STYLE = "                    QProgressBar {              
                                "                    font-weight:bold;                    color: rgb(255, 255, 255);"
                                "                    }                    ";
 
-QString accentStyle(const char* style, int fontSize)
+QString colouredStyle(const QColor& c, int fontSize)
 {
-    const QColor c = accentColour();
-    return QString::fromLatin1(style).arg(c.red()).arg(c.green()).arg(c.blue()).arg(fontSize);
+    return QString::fromLatin1(COLOURED_STYLE).arg(c.red()).arg(c.green()).arg(c.blue()).arg(fontSize);
 }
+
+// Shown in the bar while no level is known.
+const char* const UNKNOWN_TEXT = "--";
 
 } // namespace
 
@@ -59,8 +52,17 @@ StatusDisplay::StatusDisplay(QWidget* window)
     m_dongle->setObjectName(QStringLiteral("dongleIcon"));
     const int stored = batteryPercent();
     m_level = stored >= 10 && stored <= 100 ? stored : 10;
-    m_bar->setValue(m_level);
-    m_bar->setStyleSheet(accentStyle(INITIAL_STYLE, scaled(16)));
+    m_bar->setValue(0);
+    m_bar->setText(QString::fromLatin1(UNKNOWN_TEXT));
+    setGreyStyle();
+}
+
+// Amber: reads as "charge soon" and stands apart from the default red accent.
+const QColor StatusDisplay::WARNING_COLOUR(255, 176, 0);
+
+QColor StatusDisplay::fillColour(int level, const QColor& accent)
+{
+    return level > 20 ? accent : WARNING_COLOUR;
 }
 
 bool StatusDisplay::isMouseOff() const
@@ -70,12 +72,31 @@ bool StatusDisplay::isMouseOff() const
 
 void StatusDisplay::setColouredStyle()
 {
-    m_bar->setStyleSheet(accentStyle(COLOURED_STYLE, scaled(14)));
+    m_bar->setStyleSheet(colouredStyle(fillColour(m_level, accentColour()), scaled(14)));
 }
 
 void StatusDisplay::setGreyStyle()
 {
     m_bar->setStyleSheet(QString::fromLatin1(GREY_STYLE).arg(scaled(14)));
+}
+
+void StatusDisplay::applyStyle()
+{
+    if (m_reading == Reading::Level)
+        setColouredStyle();
+    else
+        setGreyStyle();
+}
+
+void StatusDisplay::showUnknown(bool cable, bool receiver)
+{
+    m_reading = Reading::Unknown;
+    m_bar->setTextVisible(false);
+    m_bar->setValue(0);
+    m_bar->setText(QString::fromLatin1(UNKNOWN_TEXT));
+    m_bar->setToolTip(tr("Battery level not known yet"));
+    setGreyStyle();
+    updateConnection(cable, receiver);
 }
 
 void StatusDisplay::showBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiByte, bool cable, bool receiver)
@@ -86,15 +107,18 @@ void StatusDisplay::showBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiByte,
         m_bar->setFormat(off);
         m_bar->setTextVisible(false);
         m_bar->setText(off);
+        m_bar->setToolTip(QString());
+        m_reading = Reading::Off;
         setGreyStyle();
         setMouseOff(true);
         return;
     }
+    m_reading = Reading::Level;
     m_bar->setText(QString());
+    m_bar->setToolTip(QString());
     m_bar->setTextVisible(true);
     m_bar->setFormat(cable ? QString() : QStringLiteral("%p%"));
     setMouseOff(false);
-    setColouredStyle();
     m_charging = iCharge;
 
     const int level = batteryLevel(iLowByte, iHiByte, batteryFullValue());
@@ -102,6 +126,7 @@ void StatusDisplay::showBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiByte,
         m_level = level;
         setBatteryPercent(level);
     }
+    setColouredStyle();
     m_bar->setValue(cable ? 100 : level);
     updateConnection(cable, receiver);
 }
@@ -121,15 +146,14 @@ void StatusDisplay::rescale()
     QPixmap icon(appDir() + QStringLiteral("/skin/dongle.png"));
     if (!icon.isNull())
         m_dongle->setPixmap(icon.scaled(scaled(48), scaled(48), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    if (mouseOff())
-        setGreyStyle();
-    else
-        setColouredStyle();
+    applyStyle();
 }
 
 void StatusDisplay::retranslate()
 {
-    if (!mouseOff())
+    if (m_reading == Reading::Unknown)
+        m_bar->setToolTip(tr("Battery level not known yet"));
+    if (m_reading != Reading::Off)
         return;
     const QString off = tr("MOUSE OFF");
     m_bar->setFormat(off);

@@ -158,6 +158,8 @@ void MousecfgWidget::scheduleWarnClose()
 
 void MousecfgWidget::scheduleWarning()
 {
+    // The last mouse went away: its level is no longer known.
+    m_status->showUnknown(cablePresent(), receiverPresent());
     if (m_tray)
         m_tray->setWarningOpen(true);
     QTimer::singleShot(200, this, [this] {
@@ -170,6 +172,7 @@ void MousecfgWidget::scheduleWarning()
 void MousecfgWidget::slotWarnClose()
 {
     openDevicesByName(currentProductName());
+    m_status->showUnknown(cablePresent(), receiverPresent());
     startBatteryThread();
     loadPictures();
     placeWidgets();

@@ -1,5 +1,6 @@
 // Combo-key capture: modifier slots, the captured key and the shown combination.
 #include "buttons/ComboKeyState.h"
+#include "platform/keyNames.h"
 
 #include "store/keyTable.h"
 
@@ -85,7 +86,7 @@ QString ComboKeyState::text() const
     QStringList names;
     for (int i = 0; i < COMBO_SLOTS; ++i) {
         if (m_result[i])
-            names << keyName(m_codes[i][0]);
+            names << keyNames::keyCapName(m_codes[i][0], keyName(m_codes[i][0]));
     }
     return names.join(QStringLiteral(" + "));
 }

@@ -1,5 +1,6 @@
 // FIRE KEY dialog: exclusive mode boxes, the captured key, and the Times and Delay fields.
 #include "buttons/KroFireKeyWindow.h"
+#include "platform/keyNames.h"
 
 #include "buttons/buttonFunctions.h"
 #include "buttons/keyFunctions.h"
@@ -82,7 +83,7 @@ void KroFireKeyWindow::prefill(const ButtonInfo& button)
     fireModeOfTarget(button.Res1, mode, keyCode);
     setMode(mode);
     m_key = quint8(keyCode);
-    m_keyLabel->setText(keyName(m_key));
+    m_keyLabel->setText(keyNames::keyCapName(m_key, keyName(m_key)));
     m_times->setText(prefillNumber(button.LoopNumber, FIRE_DEFAULT_TIMES));
     m_delay->setText(prefillNumber(button.KeyNumber, FIRE_DEFAULT_DELAY));
 }
@@ -160,7 +161,7 @@ void KroFireKeyWindow::keyCaptured(quint8 keyCode, int)
     if (!usageOfKey(keyCode))
         return;
     m_key = keyCode;
-    m_keyLabel->setText(keyName(m_key));
+    m_keyLabel->setText(keyNames::keyCapName(m_key, keyName(m_key)));
     m_keyLabel->setStyleSheet(fieldStyle());
     emitValue();
 }

@@ -1,5 +1,6 @@
 // SINGLE KEY dialog: shows and keeps the last captured key.
 #include "buttons/KroSingleKeyWindow.h"
+#include "platform/keyNames.h"
 
 #include "store/appContext.h"
 #include "store/keyTable.h"
@@ -38,5 +39,5 @@ void KroSingleKeyWindow::keyCaptured(quint8 keyCode, int)
 
 void KroSingleKeyWindow::showKey()
 {
-    m_keyLabel->setText(keyName(m_key));
+    m_keyLabel->setText(keyNames::keyCapName(m_key, keyName(m_key)));
 }

@@ -5,6 +5,7 @@
 #include "panels/panelStyle.h"
 #include "platform/DesktopMouseSettings.h"
 #include "store/deviceDescription.h"
+#include "widgets/KroMessageBox.h"
 #include "widgets/skinStyle.h"
 
 #include <QButtonGroup>
@@ -194,7 +195,9 @@ void KroPointSpeed::checkbtn_clicked()
 
 void KroPointSpeed::btn_clicked()
 {
-    g_settingsOpener();
+    // A click that opens nothing is explained rather than ignored.
+    if (!g_settingsOpener())
+        KroMessageBox::warn(this, tr("No mouse settings tool of the desktop was found."));
 }
 
 void KroPointSpeed::retranslate()

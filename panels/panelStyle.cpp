@@ -1,9 +1,9 @@
 // Scaled geometry, fonts and style sheets of the settings panels.
 #include "panels/panelStyle.h"
 
-#include "widgets/skinStyle.h"
 #include "store/appContext.h"
 #include "store/language.h"
+#include "widgets/skinStyle.h"
 
 #include <QCheckBox>
 #include <QFontInfo>
@@ -117,7 +117,7 @@ QString panelButtonStyleSheet(const QColor& accent)
 {
     return QStringLiteral("QPushButton{color:rgb(220,220,220);background:rgb(40,40,40);border:1px solid %1;"
                           "border-radius:3px;}"
-                          "QPushButton:checked{background:%1;color:black;}"
+                          "QPushButton:checked{background:%1;color:%2;font-weight:bold;}"
                           "QPushButton::menu-indicator{image:none;width:0px;}")
-        .arg(rgbText(accent));
+        .arg(rgbText(accent), rgbText(readableTextOn(accent)));
 }

@@ -18,7 +18,8 @@ struct Command {
 // available tells whether a program exists. An invalid command when none is found.
 Command findCommand(const QString& currentDesktop, const std::function<bool(const QString&)>& available);
 
-// Opens the mouse settings of the running desktop; does nothing visible when none is found.
+// Opens the mouse settings of the running desktop; false when no tool is installed or it could not
+// be started (the caller tells the user).
 bool open();
 
 } // namespace DesktopMouseSettings

@@ -1,13 +1,15 @@
 // The skin image button: state pictures, toggling, sticky and disabled drawing, hover signals.
 #include "widgets/KroPushButton.h"
 
-#include "widgets/skinStyle.h"
 #include "store/appContext.h"
+#include "widgets/skinStyle.h"
 
 #include <QBitmap>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <vector>
 
 namespace {
 
@@ -34,6 +36,75 @@ QPixmap tinted(const QPixmap& source)
     return out;
 }
 
+// Mean colour of the picture's opaque pixels: the background its text is read against.
+QColor meanTone(const QPixmap& picture)
+{
+    const QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    double r = 0, g = 0, b = 0, weight = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const double a = qAlpha(line[x]) / 255.0;
+            r += a * qRed(line[x]);
+            g += a * qGreen(line[x]);
+            b += a * qBlue(line[x]);
+            weight += a;
+        }
+    }
+    if (weight <= 0)
+        return QColor();
+    return QColor(int(r / weight), int(g / weight), int(b / weight));
+}
+
+// The picture's outline: its opaque pixels and every transparent hole they enclose, so a click on
+// a glyph cut out of a button (the close cross) still lands on the button.
+QBitmap outlineMask(const QImage& picture)
+{
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    const int w = image.width();
+    const int h = image.height();
+    std::vector<bool> outside(size_t(w) * size_t(h), false);
+    std::vector<int> pending;
+    auto reach = [&](int x, int y) {
+        const int i = y * w + x;
+        if (!outside[size_t(i)] && qAlpha(image.pixel(x, y)) < 128) {
+            outside[size_t(i)] = true;
+            pending.push_back(i);
+        }
+    };
+    for (int x = 0; x < w; ++x) {
+        reach(x, 0);
+        reach(x, h - 1);
+    }
+    for (int y = 0; y < h; ++y) {
+        reach(0, y);
+        reach(w - 1, y);
+    }
+    while (!pending.empty()) {
+        const int i = pending.back();
+        pending.pop_back();
+        const int x = i % w;
+        const int y = i / w;
+        if (x > 0)
+            reach(x - 1, y);
+        if (x < w - 1)
+            reach(x + 1, y);
+        if (y > 0)
+            reach(x, y - 1);
+        if (y < h - 1)
+            reach(x, y + 1);
+    }
+    QImage shape(w, h, QImage::Format_ARGB32);
+    shape.fill(Qt::transparent);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            if (!outside[size_t(y * w + x)])
+                shape.setPixel(x, y, qRgba(0, 0, 0, 255));
+        }
+    }
+    return QBitmap::fromImage(shape.createAlphaMask());
+}
+
 } // namespace
 
 KroPushButton::KroPushButton(const QStringList& images, QWidget* parent, const QString& iconPath)
@@ -54,6 +125,9 @@ void KroPushButton::setImages(const QStringList& images)
         m_images.append(skinPixmap(path));
     if (!m_images.isEmpty())
         m_images[0] = tinted(m_images[0]);
+    m_tones.clear();
+    for (const QPixmap& image : m_images)
+        m_tones.append(image.isNull() ? QColor() : meanTone(image));
     updateMask();
     update();
 }
@@ -65,7 +139,12 @@ void KroPushButton::updateMask()
         clearMask();
         return;
     }
-    const QBitmap mask = m_images[0].scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation).mask();
+    const QImage scaledImage = m_images[0].scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation).toImage();
+    if (!scaledImage.hasAlphaChannel()) {
+        clearMask();
+        return;
+    }
+    const QBitmap mask = outlineMask(scaledImage);
     if (mask.isNull())
         clearMask();
     else
@@ -151,6 +230,20 @@ QColor KroPushButton::textColour(int state) const
     return m_textColours.value(qBound(0, state, m_textColours.size() - 1));
 }
 
+// The skin's colour of the state, unless it reads badly on the picture drawn (a selected picture in
+// a light accent colour): then black or white, whichever contrasts more.
+QColor KroPushButton::drawnTextColour() const
+{
+    const QColor skin = textColour(m_state);
+    if (m_images.isEmpty() || m_overlay)
+        return skin;
+    const int index = m_state == Disabled ? 0 : qBound(0, m_state, m_images.size() - 1);
+    const QColor tone = m_tones.value(index);
+    if (!tone.isValid() || m_state == Disabled || contrastRatio(skin, tone) >= MIN_TEXT_CONTRAST)
+        return skin;
+    return readableTextOn(tone);
+}
+
 QSize KroPushButton::sizeHint() const
 {
     if (!m_icon.isNull())
@@ -231,7 +324,7 @@ void KroPushButton::paintEvent(QPaintEvent*)
     if (m_text.isEmpty())
         return;
     p.setFont(skinFont());
-    p.setPen(textColour(m_state));
+    p.setPen(drawnTextColour());
     QRect textRect = rect();
     if (m_vertical) {
         p.translate(width(), 0);

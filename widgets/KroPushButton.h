@@ -44,7 +44,11 @@ public:
     // Draws the accent colour as a gradient over the picture instead of the plain image.
     void setColourOverlay(bool bOverlay);
 
+    // The skin's text colour of a state, and the one drawn now (readable on the current picture).
     QColor textColour(int state) const;
+    QColor drawnTextColour() const;
+    // WCAG AA for normal text.
+    static constexpr double MIN_TEXT_CONTRAST = 4.5;
     QSize sizeHint() const override;
 
 signals:
@@ -66,6 +70,7 @@ private:
     int restingState() const;
 
     QList<QPixmap> m_images;
+    QList<QColor> m_tones; // mean colour of each image
     QPixmap m_icon;
     QList<QColor> m_textColours;
     QString m_text;

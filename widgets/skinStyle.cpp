@@ -7,6 +7,8 @@
 
 #include <QSettings>
 
+#include <cmath>
+
 void initSkinResources()
 {
     static const bool done = [] {
@@ -40,6 +42,34 @@ QPixmap skinPixmap(const QString& path)
 QColor skinAccent()
 {
     return accentColour();
+}
+
+namespace {
+double channelLuminance(int value)
+{
+    const double c = value / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double relativeLuminance(const QColor& colour)
+{
+    return 0.2126 * channelLuminance(colour.red()) + 0.7152 * channelLuminance(colour.green())
+        + 0.0722 * channelLuminance(colour.blue());
+}
+} // namespace
+
+double contrastRatio(const QColor& a, const QColor& b)
+{
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+QColor readableTextOn(const QColor& background)
+{
+    const QColor black(0, 0, 0);
+    const QColor white(255, 255, 255);
+    return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
 }
 
 QString skinMenuStyleSheet()

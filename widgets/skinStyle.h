@@ -14,6 +14,11 @@ QPixmap skinPixmap(const QString& path);
 
 // The accent colour of Config/GColorID (index outside 0..6 uses entry 0).
 QColor skinAccent();
+// WCAG contrast ratio of two colours (1 to 21), from their relative luminance.
+double contrastRatio(const QColor& a, const QColor& b);
+// Black or white, whichever reads better on the background (at least 4.5:1 on any colour).
+QColor readableTextOn(const QColor& background);
+
 // Style sheet of the skinned context menus in the accent colour.
 QString skinMenuStyleSheet();
 

@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>FileProblems</name>
+    <message>
+        <source>Could not be read (kept as &lt;name&gt;.unreadable-&lt;date&gt;): %1</source>
+        <translation>Nicht lesbar (aufbewahrt als &lt;Name&gt;.unreadable-&lt;Datum&gt;): %1</translation>
+    </message>
+    <message>
+        <source>Missing: %1</source>
+        <translation>Fehlend: %1</translation>
+    </message>
+    <message>
+        <source>Profile names that cannot be file names: %1</source>
+        <translation>Profilnamen, die keine Dateinamen sein können: %1</translation>
+    </message>
+    <message>
+        <source>Profiles loaded with the factory settings: %1</source>
+        <translation>Mit Werkseinstellungen geladene Profile: %1</translation>
+    </message>
+    <message>
+        <source>Could not be written: %1</source>
+        <translation>Nicht schreibbar: %1</translation>
+    </message>
+    <message>
+        <source>Links out of the settings folder, replaced by files: %1</source>
+        <translation>Verknüpfungen aus dem Einstellungsordner hinaus, durch Dateien ersetzt: %1</translation>
+    </message>
+    <message>
+        <source>Not written, behind a link out of the settings folder: %1</source>
+        <translation>Nicht geschrieben, hinter einer Verknüpfung aus dem Einstellungsordner hinaus: %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read. It was kept as %2.</source>
+        <translation>%1 konnte nicht gelesen werden. Die Datei wurde als %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>%1 fehlt.</translation>
+    </message>
+    <message>
+        <source>%1 names the profile &quot;%2&quot;, which cannot be used as a file name.</source>
+        <translation>%1 nennt das Profil „%2“, dessen Name kein Dateiname sein kann.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%1 was a link out of the settings folder. A file was written in its place.</source>
+        <translation>%1 war eine Verknüpfung aus dem Einstellungsordner hinaus. An ihrer Stelle wurde eine Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 lies behind a link out of the settings folder. It was not written.</source>
+        <translation>%1 liegt hinter einer Verknüpfung aus dem Einstellungsordner hinaus. Die Datei wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>Profile %1 was loaded with the factory settings.</source>
+        <translation>Profil %1 wurde mit den Werkseinstellungen geladen.</translation>
+    </message>
+    <message>
+        <source>Settings folder: %1</source>
+        <translation>Einstellungsordner: %1</translation>
+    </message>
+</context>
+<context>
+    <name>KeyNames</name>
+    <message>
+        <source>LCtr</source>
+        <translation>Strg links</translation>
+    </message>
+    <message>
+        <source>RCtr</source>
+        <translation>Strg rechts</translation>
+    </message>
+    <message>
+        <source>LShift</source>
+        <translation>Umschalt links</translation>
+    </message>
+    <message>
+        <source>RShift</source>
+        <translation>Umschalt rechts</translation>
+    </message>
+    <message>
+        <source>LAlt</source>
+        <translation>Alt links</translation>
+    </message>
+    <message>
+        <source>RAlt</source>
+        <translation>Alt Gr</translation>
+    </message>
+    <message>
+        <source>CapsLock</source>
+        <translation>Feststelltaste</translation>
+    </message>
+    <message>
+        <source>Num De</source>
+        <translation>Num Entf</translation>
+    </message>
+</context>
+<context>
     <name>KroBtnWindow</name>
     <message>
         <source>Left</source>
@@ -598,24 +696,28 @@
         <source>Mouse Properties</source>
         <translation>Mauseigenschaften</translation>
     </message>
+    <message>
+        <source>No mouse settings tool of the desktop was found.</source>
+        <translation>Auf diesem Desktop wurde kein Programm für die Mauseinstellungen gefunden.</translation>
+    </message>
 </context>
 <context>
     <name>KroReportRate</name>
     <message>
         <source>125 HZ</source>
-        <translation>125 HZ</translation>
+        <translation>125 Hz</translation>
     </message>
     <message>
         <source>250 HZ</source>
-        <translation>250 HZ</translation>
+        <translation>250 Hz</translation>
     </message>
     <message>
         <source>500 HZ</source>
-        <translation>500 HZ</translation>
+        <translation>500 Hz</translation>
     </message>
     <message>
         <source>1000 HZ</source>
-        <translation>1000 HZ</translation>
+        <translation>1000 Hz</translation>
     </message>
     <message>
         <source>REPORT RATE</source>
@@ -968,19 +1070,19 @@
     </message>
     <message>
         <source>125 HZ</source>
-        <translation>125 HZ</translation>
+        <translation>125 Hz</translation>
     </message>
     <message>
         <source>250 HZ</source>
-        <translation>250 HZ</translation>
+        <translation>250 Hz</translation>
     </message>
     <message>
         <source>500 HZ</source>
-        <translation>500 HZ</translation>
+        <translation>500 Hz</translation>
     </message>
     <message>
         <source>1000 HZ</source>
-        <translation>1000 HZ</translation>
+        <translation>1000 Hz</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -1169,12 +1271,52 @@
         <source>Load Config File</source>
         <translation>Konfiguration laden</translation>
     </message>
+    <message>
+        <source>Not sent: the mouse is sleeping or not connected</source>
+        <translation>Nicht gesendet: Die Maus schläft oder ist nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Sending failed</source>
+        <translation>Senden fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Nothing changed</source>
+        <translation>Nichts geändert</translation>
+    </message>
+    <message>
+        <source>mouse settings</source>
+        <translation>Mauseinstellungen</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>buttons</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>lighting</source>
+        <translation>Beleuchtung</translation>
+    </message>
+    <message>
+        <source>Sent to the mouse: %1</source>
+        <translation>An die Maus gesendet: %1</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 existiert bereits. Möchten Sie die Datei ersetzen?</translation>
+    </message>
 </context>
 <context>
     <name>StatusDisplay</name>
     <message>
         <source>MOUSE OFF</source>
         <translation>MAUS AUS</translation>
+    </message>
+    <message>
+        <source>Battery level not known yet</source>
+        <translation>Akkustand noch unbekannt</translation>
     </message>
 </context>
 <context>

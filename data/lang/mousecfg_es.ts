@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>FileProblems</name>
+    <message>
+        <source>Could not be read (kept as &lt;name&gt;.unreadable-&lt;date&gt;): %1</source>
+        <translation>No se pudieron leer (guardados como &lt;nombre&gt;.unreadable-&lt;fecha&gt;): %1</translation>
+    </message>
+    <message>
+        <source>Missing: %1</source>
+        <translation>Faltan: %1</translation>
+    </message>
+    <message>
+        <source>Profile names that cannot be file names: %1</source>
+        <translation>Nombres de perfil que no pueden ser nombres de archivo: %1</translation>
+    </message>
+    <message>
+        <source>Profiles loaded with the factory settings: %1</source>
+        <translation>Perfiles cargados con los ajustes de fábrica: %1</translation>
+    </message>
+    <message>
+        <source>Could not be written: %1</source>
+        <translation>No se pudieron escribir: %1</translation>
+    </message>
+    <message>
+        <source>Links out of the settings folder, replaced by files: %1</source>
+        <translation>Enlaces fuera de la carpeta de ajustes, sustituidos por archivos: %1</translation>
+    </message>
+    <message>
+        <source>Not written, behind a link out of the settings folder: %1</source>
+        <translation>No escritos, tras un enlace fuera de la carpeta de ajustes: %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read. It was kept as %2.</source>
+        <translation>No se pudo leer %1. Se ha guardado como %2.</translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>Falta %1.</translation>
+    </message>
+    <message>
+        <source>%1 names the profile &quot;%2&quot;, which cannot be used as a file name.</source>
+        <translation>%1 nombra el perfil «%2», que no puede usarse como nombre de archivo.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>No se pudo escribir %1.</translation>
+    </message>
+    <message>
+        <source>%1 was a link out of the settings folder. A file was written in its place.</source>
+        <translation>%1 era un enlace fuera de la carpeta de ajustes. Se ha escrito un archivo en su lugar.</translation>
+    </message>
+    <message>
+        <source>%1 lies behind a link out of the settings folder. It was not written.</source>
+        <translation>%1 está tras un enlace fuera de la carpeta de ajustes. No se ha escrito.</translation>
+    </message>
+    <message>
+        <source>Profile %1 was loaded with the factory settings.</source>
+        <translation>El perfil %1 se ha cargado con los ajustes de fábrica.</translation>
+    </message>
+    <message>
+        <source>Settings folder: %1</source>
+        <translation>Carpeta de ajustes: %1</translation>
+    </message>
+</context>
+<context>
+    <name>KeyNames</name>
+    <message>
+        <source>LCtr</source>
+        <translation>Ctrl izq.</translation>
+    </message>
+    <message>
+        <source>RCtr</source>
+        <translation>Ctrl der.</translation>
+    </message>
+    <message>
+        <source>LShift</source>
+        <translation>Mayús izq.</translation>
+    </message>
+    <message>
+        <source>RShift</source>
+        <translation>Mayús der.</translation>
+    </message>
+    <message>
+        <source>LAlt</source>
+        <translation>Alt izq.</translation>
+    </message>
+    <message>
+        <source>RAlt</source>
+        <translation>Alt Gr</translation>
+    </message>
+    <message>
+        <source>CapsLock</source>
+        <translation>Bloq Mayús</translation>
+    </message>
+    <message>
+        <source>Num De</source>
+        <translation>Num Supr</translation>
+    </message>
+</context>
+<context>
     <name>KroBtnWindow</name>
     <message>
         <source>Left</source>
@@ -598,24 +696,28 @@
         <source>Mouse Properties</source>
         <translation>Propiedades del ratón</translation>
     </message>
+    <message>
+        <source>No mouse settings tool of the desktop was found.</source>
+        <translation>No se encontró ninguna herramienta de ajustes del ratón en este escritorio.</translation>
+    </message>
 </context>
 <context>
     <name>KroReportRate</name>
     <message>
         <source>125 HZ</source>
-        <translation>125 HZ</translation>
+        <translation>125 Hz</translation>
     </message>
     <message>
         <source>250 HZ</source>
-        <translation>250 HZ</translation>
+        <translation>250 Hz</translation>
     </message>
     <message>
         <source>500 HZ</source>
-        <translation>500 HZ</translation>
+        <translation>500 Hz</translation>
     </message>
     <message>
         <source>1000 HZ</source>
-        <translation>1000 HZ</translation>
+        <translation>1000 Hz</translation>
     </message>
     <message>
         <source>REPORT RATE</source>
@@ -968,19 +1070,19 @@
     </message>
     <message>
         <source>125 HZ</source>
-        <translation>125 HZ</translation>
+        <translation>125 Hz</translation>
     </message>
     <message>
         <source>250 HZ</source>
-        <translation>250 HZ</translation>
+        <translation>250 Hz</translation>
     </message>
     <message>
         <source>500 HZ</source>
-        <translation>500 HZ</translation>
+        <translation>500 Hz</translation>
     </message>
     <message>
         <source>1000 HZ</source>
-        <translation>1000 HZ</translation>
+        <translation>1000 Hz</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -1169,12 +1271,52 @@
         <source>Load Config File</source>
         <translation>Cargar configuración</translation>
     </message>
+    <message>
+        <source>Not sent: the mouse is sleeping or not connected</source>
+        <translation>No enviado: el ratón está en reposo o desconectado</translation>
+    </message>
+    <message>
+        <source>Sending failed</source>
+        <translation>Error al enviar</translation>
+    </message>
+    <message>
+        <source>Nothing changed</source>
+        <translation>Sin cambios</translation>
+    </message>
+    <message>
+        <source>mouse settings</source>
+        <translation>ajustes del ratón</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>buttons</source>
+        <translation>botones</translation>
+    </message>
+    <message>
+        <source>lighting</source>
+        <translation>iluminación</translation>
+    </message>
+    <message>
+        <source>Sent to the mouse: %1</source>
+        <translation>Enviado al ratón: %1</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 ya existe. ¿Desea reemplazarlo?</translation>
+    </message>
 </context>
 <context>
     <name>StatusDisplay</name>
     <message>
         <source>MOUSE OFF</source>
         <translation>RATÓN APAGADO</translation>
+    </message>
+    <message>
+        <source>Battery level not known yet</source>
+        <translation>Nivel de batería aún desconocido</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,136 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>FileProblems</name>
+    <message>
+        <source>Could not be read (kept as &lt;name&gt;.unreadable-&lt;date&gt;): %1</source>
+        <translation>Illisibles (conservés sous &lt;nom&gt;.unreadable-&lt;date&gt;) : %1</translation>
+    </message>
+    <message>
+        <source>Missing: %1</source>
+        <translation>Manquants : %1</translation>
+    </message>
+    <message>
+        <source>Profile names that cannot be file names: %1</source>
+        <translation>Noms de profil inutilisables comme noms de fichier : %1</translation>
+    </message>
+    <message>
+        <source>Profiles loaded with the factory settings: %1</source>
+        <translation>Profils chargés avec les réglages d&apos;usine : %1</translation>
+    </message>
+    <message>
+        <source>Could not be written: %1</source>
+        <translation>Impossibles à écrire : %1</translation>
+    </message>
+    <message>
+        <source>Links out of the settings folder, replaced by files: %1</source>
+        <translation>Liens hors du dossier des réglages, remplacés par des fichiers : %1</translation>
+    </message>
+    <message>
+        <source>Not written, behind a link out of the settings folder: %1</source>
+        <translation>Non écrits, derrière un lien hors du dossier des réglages : %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read. It was kept as %2.</source>
+        <translation>%1 est illisible. Il a été conservé sous %2.</translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>%1 est manquant.</translation>
+    </message>
+    <message>
+        <source>%1 names the profile &quot;%2&quot;, which cannot be used as a file name.</source>
+        <translation>%1 nomme le profil « %2 », inutilisable comme nom de fichier.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 n&apos;a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>%1 was a link out of the settings folder. A file was written in its place.</source>
+        <translation>%1 était un lien hors du dossier des réglages. Un fichier a été écrit à sa place.</translation>
+    </message>
+    <message>
+        <source>%1 lies behind a link out of the settings folder. It was not written.</source>
+        <translation>%1 se trouve derrière un lien hors du dossier des réglages. Il n&apos;a pas été écrit.</translation>
+    </message>
+    <message>
+        <source>Profile %1 was loaded with the factory settings.</source>
+        <translation>Le profil %1 a été chargé avec les réglages d&apos;usine.</translation>
+    </message>
+    <message>
+        <source>Settings folder: %1</source>
+        <translation>Dossier des réglages : %1</translation>
+    </message>
+</context>
+<context>
+    <name>KeyNames</name>
+    <message>
+        <source>LCtr</source>
+        <translation>Ctrl gauche</translation>
+    </message>
+    <message>
+        <source>RCtr</source>
+        <translation>Ctrl droite</translation>
+    </message>
+    <message>
+        <source>LShift</source>
+        <translation>Maj gauche</translation>
+    </message>
+    <message>
+        <source>RShift</source>
+        <translation>Maj droite</translation>
+    </message>
+    <message>
+        <source>LAlt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>RAlt</source>
+        <translation>Alt Gr</translation>
+    </message>
+    <message>
+        <source>CapsLock</source>
+        <translation>Verr. Maj</translation>
+    </message>
+    <message>
+        <source>Num De</source>
+        <translation>Num Suppr</translation>
+    </message>
+    <message>
+        <source>LCtrl</source>
+        <translation>Ctrl gauche</translation>
+    </message>
+    <message>
+        <source>RCtrl</source>
+        <translation>Ctrl droite</translation>
+    </message>
+    <message>
+        <source>Verr.maj</source>
+        <translation>Verr. Maj</translation>
+    </message>
+    <message>
+        <source>Entree</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Echap</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>espace</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Ret.arr</source>
+        <translation>Retour arrière</translation>
+    </message>
+    <message>
+        <source>Num Del</source>
+        <translation>Num Suppr</translation>
+    </message>
+</context>
+<context>
     <name>KroBtnWindow</name>
     <message>
         <source>Left</source>
@@ -598,24 +728,28 @@
         <source>Mouse Properties</source>
         <translation>Propriétés de la souris</translation>
     </message>
+    <message>
+        <source>No mouse settings tool of the desktop was found.</source>
+        <translation>Aucun outil de réglage de la souris n&apos;a été trouvé sur ce bureau.</translation>
+    </message>
 </context>
 <context>
     <name>KroReportRate</name>
     <message>
         <source>125 HZ</source>
-        <translation>125 HZ</translation>
+        <translation>125 Hz</translation>
     </message>
     <message>
         <source>250 HZ</source>
-        <translation>250 HZ</translation>
+        <translation>250 Hz</translation>
     </message>
     <message>
         <source>500 HZ</source>
-        <translation>500 HZ</translation>
+        <translation>500 Hz</translation>
     </message>
     <message>
         <source>1000 HZ</source>
-        <translation>1000 HZ</translation>
+        <translation>1000 Hz</translation>
     </message>
     <message>
         <source>REPORT RATE</source>
@@ -968,19 +1102,19 @@
     </message>
     <message>
         <source>125 HZ</source>
-        <translation>125 HZ</translation>
+        <translation>125 Hz</translation>
     </message>
     <message>
         <source>250 HZ</source>
-        <translation>250 HZ</translation>
+        <translation>250 Hz</translation>
     </message>
     <message>
         <source>500 HZ</source>
-        <translation>500 HZ</translation>
+        <translation>500 Hz</translation>
     </message>
     <message>
         <source>1000 HZ</source>
-        <translation>1000 HZ</translation>
+        <translation>1000 Hz</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -1169,12 +1303,52 @@
         <source>Load Config File</source>
         <translation>Charger une configuration</translation>
     </message>
+    <message>
+        <source>Not sent: the mouse is sleeping or not connected</source>
+        <translation>Non envoyé : la souris est en veille ou déconnectée</translation>
+    </message>
+    <message>
+        <source>Sending failed</source>
+        <translation>Échec de l&apos;envoi</translation>
+    </message>
+    <message>
+        <source>Nothing changed</source>
+        <translation>Aucune modification</translation>
+    </message>
+    <message>
+        <source>mouse settings</source>
+        <translation>réglages de la souris</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>buttons</source>
+        <translation>boutons</translation>
+    </message>
+    <message>
+        <source>lighting</source>
+        <translation>éclairage</translation>
+    </message>
+    <message>
+        <source>Sent to the mouse: %1</source>
+        <translation>Envoyé à la souris : %1</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 existe déjà. Voulez-vous le remplacer ?</translation>
+    </message>
 </context>
 <context>
     <name>StatusDisplay</name>
     <message>
         <source>MOUSE OFF</source>
         <translation>SOURIS ÉTEINTE</translation>
+    </message>
+    <message>
+        <source>Battery level not known yet</source>
+        <translation>Niveau de batterie encore inconnu</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,104 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>FileProblems</name>
+    <message>
+        <source>Could not be read (kept as &lt;name&gt;.unreadable-&lt;date&gt;): %1</source>
+        <translation>无法读取（已保留为 &lt;名称&gt;.unreadable-&lt;日期&gt;）：%1</translation>
+    </message>
+    <message>
+        <source>Missing: %1</source>
+        <translation>缺失：%1</translation>
+    </message>
+    <message>
+        <source>Profile names that cannot be file names: %1</source>
+        <translation>不能用作文件名的配置名称：%1</translation>
+    </message>
+    <message>
+        <source>Profiles loaded with the factory settings: %1</source>
+        <translation>已按出厂设置载入的配置：%1</translation>
+    </message>
+    <message>
+        <source>Could not be written: %1</source>
+        <translation>无法写入：%1</translation>
+    </message>
+    <message>
+        <source>Links out of the settings folder, replaced by files: %1</source>
+        <translation>指向设置文件夹之外的链接，已替换为文件：%1</translation>
+    </message>
+    <message>
+        <source>Not written, behind a link out of the settings folder: %1</source>
+        <translation>未写入（位于指向设置文件夹之外的链接之后）：%1</translation>
+    </message>
+    <message>
+        <source>%1 could not be read. It was kept as %2.</source>
+        <translation>无法读取 %1，已保留为 %2。</translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>%1 缺失。</translation>
+    </message>
+    <message>
+        <source>%1 names the profile &quot;%2&quot;, which cannot be used as a file name.</source>
+        <translation>%1 指定的配置“%2”不能用作文件名。</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>无法写入 %1。</translation>
+    </message>
+    <message>
+        <source>%1 was a link out of the settings folder. A file was written in its place.</source>
+        <translation>%1 是指向设置文件夹之外的链接，已在其位置写入文件。</translation>
+    </message>
+    <message>
+        <source>%1 lies behind a link out of the settings folder. It was not written.</source>
+        <translation>%1 位于指向设置文件夹之外的链接之后，未写入。</translation>
+    </message>
+    <message>
+        <source>Profile %1 was loaded with the factory settings.</source>
+        <translation>配置 %1 已按出厂设置载入。</translation>
+    </message>
+    <message>
+        <source>Settings folder: %1</source>
+        <translation>设置文件夹：%1</translation>
+    </message>
+</context>
+<context>
+    <name>KeyNames</name>
+    <message>
+        <source>LCtr</source>
+        <translation>左 Ctrl</translation>
+    </message>
+    <message>
+        <source>RCtr</source>
+        <translation>右 Ctrl</translation>
+    </message>
+    <message>
+        <source>LShift</source>
+        <translation>左 Shift</translation>
+    </message>
+    <message>
+        <source>RShift</source>
+        <translation>右 Shift</translation>
+    </message>
+    <message>
+        <source>LAlt</source>
+        <translation>左 Alt</translation>
+    </message>
+    <message>
+        <source>RAlt</source>
+        <translation>右 Alt</translation>
+    </message>
+    <message>
+        <source>CapsLock</source>
+        <translation>大写锁定</translation>
+    </message>
+    <message>
+        <source>Num De</source>
+        <translation>Num Del</translation>
+    </message>
+</context>
+<context>
     <name>KroBtnWindow</name>
     <message>
         <source>Left</source>
@@ -598,24 +696,28 @@
         <source>Mouse Properties</source>
         <translation>鼠标属性</translation>
     </message>
+    <message>
+        <source>No mouse settings tool of the desktop was found.</source>
+        <translation>未找到桌面的鼠标设置工具。</translation>
+    </message>
 </context>
 <context>
     <name>KroReportRate</name>
     <message>
         <source>125 HZ</source>
-        <translation>125 HZ</translation>
+        <translation>125 Hz</translation>
     </message>
     <message>
         <source>250 HZ</source>
-        <translation>250 HZ</translation>
+        <translation>250 Hz</translation>
     </message>
     <message>
         <source>500 HZ</source>
-        <translation>500 HZ</translation>
+        <translation>500 Hz</translation>
     </message>
     <message>
         <source>1000 HZ</source>
-        <translation>1000 HZ</translation>
+        <translation>1000 Hz</translation>
     </message>
     <message>
         <source>REPORT RATE</source>
@@ -968,19 +1070,19 @@
     </message>
     <message>
         <source>125 HZ</source>
-        <translation>125 HZ</translation>
+        <translation>125 Hz</translation>
     </message>
     <message>
         <source>250 HZ</source>
-        <translation>250 HZ</translation>
+        <translation>250 Hz</translation>
     </message>
     <message>
         <source>500 HZ</source>
-        <translation>500 HZ</translation>
+        <translation>500 Hz</translation>
     </message>
     <message>
         <source>1000 HZ</source>
-        <translation>1000 HZ</translation>
+        <translation>1000 Hz</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -1169,12 +1271,52 @@
         <source>Load Config File</source>
         <translation>载入设置文件</translation>
     </message>
+    <message>
+        <source>Not sent: the mouse is sleeping or not connected</source>
+        <translation>未发送：鼠标处于休眠状态或未连接</translation>
+    </message>
+    <message>
+        <source>Sending failed</source>
+        <translation>发送失败</translation>
+    </message>
+    <message>
+        <source>Nothing changed</source>
+        <translation>没有更改</translation>
+    </message>
+    <message>
+        <source>mouse settings</source>
+        <translation>鼠标设置</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>buttons</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>lighting</source>
+        <translation>灯光</translation>
+    </message>
+    <message>
+        <source>Sent to the mouse: %1</source>
+        <translation>已发送到鼠标：%1</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 已存在。要替换它吗？</translation>
+    </message>
 </context>
 <context>
     <name>StatusDisplay</name>
     <message>
         <source>MOUSE OFF</source>
         <translation>鼠标已关闭</translation>
+    </message>
+    <message>
+        <source>Battery level not known yet</source>
+        <translation>电量尚未知</translation>
     </message>
 </context>
 <context>

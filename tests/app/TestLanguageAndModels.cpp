@@ -118,6 +118,16 @@ private slots:
         QCOMPARE(text(*w, "slotIndicator1"), QStringLiteral("Profile 1"));
     }
 
+    void englishTranslationCorrectsTheSourceTexts()
+    {
+        if (!installTranslation("mousecfg_en"))
+            QSKIP("translations not built (mousecfg_translations)");
+        auto w = makeWindow(VirtualMouseFixture::Nothing);
+        QCOMPARE(text(*w, "loadButton"), QStringLiteral("LOAD"));
+        w->showMainWindow();
+        QCOMPARE(e2eBoxMessages().last(), QStringLiteral("Receiver disconnected"));
+    }
+
     void savedLanguageIsUsedAtStart()
     {
         if (!installTranslation("mousecfg_fr"))

@@ -77,7 +77,9 @@ private slots:
         m_manager = std::make_unique<ProfileManager>(*m_host, &m_host->parent);
         m_manager->setWorkerRunner([this](QWidget*, bool full) {
             m_host->applies << qMakePair(std::exchange(m_host->gathered, false), full);
-            return m_host->applyResult;
+            ApplyOutcome outcome;
+            outcome.status = m_host->applyResult;
+            return outcome;
         });
     }
     void cleanup()

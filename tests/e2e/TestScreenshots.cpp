@@ -1,6 +1,6 @@
 // Pictures of the main window's pages with the virtual mouse, at display factors 1.0 and 1.5, in
-// English and in Simplified Chinese. They go to MOUSECFG_SHOT_DIR when set (the documentation's
-// folder), else to the temporary folder.
+// English (with its translation, as installed) and in Simplified Chinese. They go to MOUSECFG_SHOT_DIR when set (the
+// documentation's folder), else to the temporary folder.
 #include "app/MousecfgWidget.h"
 #include "store/appContext.h"
 #include "widgets/KroMenu.h"
@@ -75,6 +75,8 @@ private slots:
         MousecfgWidget& w = e2e.window();
         if (chinese)
             chooseLanguage(w, 4, QStringLiteral("mousecfg_zh_CN"));
+        else
+            chooseLanguage(w, 0, QStringLiteral("mousecfg_en"));
         w.setLogicalDpiOverride(dpi);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));

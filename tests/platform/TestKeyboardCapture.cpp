@@ -1,5 +1,6 @@
 // Keyboard capture: evdev to set 1 codes, flags, one report per key, auto-repeat, start/stop.
 #include "platform/KeyboardCapture.h"
+#include "platform/keyNames.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -28,6 +29,9 @@ private slots:
     void reportsEachKeyOnceWithFlags();
     void autoRepeatGivesPressesOnly();
     void keysAreNotSwallowedAndStopEnds();
+    void keyCapShowsTheLayoutsCharacter_data();
+    void keyCapShowsTheLayoutsCharacter();
+    void keyWithoutLayoutTextKeepsItsFixedName();
 };
 
 void TestKeyboardCapture::mapsEvdevToSet1_data()
@@ -133,6 +137,37 @@ void TestKeyboardCapture::keysAreNotSwallowedAndStopEnds()
     QVERIFY(!capture.isActive());
     sendNative(w, QEvent::KeyPress, 31, Qt::NoModifier, false, "s");
     QCOMPARE(spy.count(), 1);
+}
+
+void TestKeyboardCapture::keyCapShowsTheLayoutsCharacter_data()
+{
+    QTest::addColumn<quint32>("unshifted");
+    QTest::addColumn<quint32>("shifted");
+    QTest::addColumn<QString>("cap");
+    QTest::newRow("letter") << 0x61u << 0x41u << "A";
+    QTest::newRow("AZERTY 1/&") << 0x26u << 0x31u << "&";
+    QTest::newRow("AZERTY 2/é") << 0xe9u << 0x32u << QString::fromUtf8("é");
+    QTest::newRow("QWERTY 1") << 0x31u << 0x21u << "1";
+    QTest::newRow("German ß") << 0xdfu << 0x3fu << QString::fromUtf8("ß");
+    QTest::newRow("Cyrillic letter") << 0x01000444u << 0x01000424u << QString::fromUtf8("Ф");
+    QTest::newRow("dead circumflex") << 0xfe52u << 0xfe57u << "^";
+    QTest::newRow("space") << 0x20u << 0x20u << "";
+    QTest::newRow("Shift") << 0xffe1u << 0xffe1u << "";
+}
+
+void TestKeyboardCapture::keyCapShowsTheLayoutsCharacter()
+{
+    QFETCH(quint32, unshifted);
+    QFETCH(quint32, shifted);
+    QFETCH(QString, cap);
+    QCOMPARE(keyNames::keyCapText(unshifted, shifted), cap);
+}
+
+void TestKeyboardCapture::keyWithoutLayoutTextKeepsItsFixedName()
+{
+    // No X display here: every key keeps the table's name, through translation.
+    QCOMPARE(keyNames::keyCapName(2, "1"), QStringLiteral("1"));
+    QCOMPARE(keyNames::keyCapName(29, "LCtr"), QStringLiteral("LCtr"));
 }
 
 QTEST_MAIN(TestKeyboardCapture)

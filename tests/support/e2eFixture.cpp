@@ -28,7 +28,7 @@ void e2eWriteFactoryProfiles()
     }
 }
 
-E2eFixture::E2eFixture(bool withSkin)
+E2eFixture::E2eFixture(bool withSkin, VirtualMouseFixture::Plug plug)
     : m_dir(std::make_unique<TestAppDir>(true))
 {
     if (withSkin)
@@ -37,7 +37,7 @@ E2eFixture::E2eFixture(bool withSkin)
     dialogHook::answerEvery(dialogHook::Kind::Message, QDialog::Accepted);
     notice::setSink([](const QString&, const QColor&) {});
     setMouseConnected(false);
-    m_mouse = std::make_unique<VirtualMouseFixture>(VirtualMouseFixture::ReceiverOnly, false);
+    m_mouse = std::make_unique<VirtualMouseFixture>(plug, false);
     e2eWriteFactoryProfiles();
     m_window = std::make_unique<MousecfgWidget>();
 }

@@ -2,6 +2,7 @@
 // and the real main window; helpers to press "Apply", answer dialogs and read the mouse back.
 #pragma once
 
+#include "VirtualMouseFixture.h"
 #include "sim/VirtualMouseDecoder.h"
 #include "widgets/dialogHook.h"
 
@@ -14,12 +15,12 @@
 class MousecfgWidget;
 class KroPushButton;
 class TestAppDir;
-class VirtualMouseFixture;
 
 class E2eFixture {
 public:
-    // withSkin: the painted skin of the build is copied in first, for screenshots.
-    explicit E2eFixture(bool withSkin = false);
+    // withSkin: the painted skin of the build is copied in first, for screenshots; plug: the sides
+    // of the virtual mouse plugged in when the window starts.
+    explicit E2eFixture(bool withSkin = false, VirtualMouseFixture::Plug plug = VirtualMouseFixture::ReceiverOnly);
     ~E2eFixture();
     E2eFixture(const E2eFixture&) = delete;
     E2eFixture& operator=(const E2eFixture&) = delete;

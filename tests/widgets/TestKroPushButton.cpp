@@ -1,7 +1,9 @@
 // Image button: state pictures, toggling, sticky and disabled drawing, hover and press signals.
-#include "widgets/KroPushButton.h"
 #include "store/appContext.h"
+#include "store/settings.h"
 #include "support/TestAppDir.h"
+#include "widgets/KroPushButton.h"
+#include "widgets/skinStyle.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -206,6 +208,50 @@ private slots:
         QVERIFY(covered.left() > 0);
         QCOMPARE(covered.right(), 199);
         QCOMPARE(covered.height(), 30);
+    }
+
+    void selectedTextReadsOnEveryAccent_data()
+    {
+        QTest::addColumn<QColor>("accent");
+        QTest::addColumn<QColor>("text");
+        const QColor black(0, 0, 0);
+        const QColor white(255, 255, 255);
+        const QColor expected[ACCENT_COLOUR_COUNT] = { black, black, white, black, black, black, black };
+        for (int i = 0; i < ACCENT_COLOUR_COUNT; ++i)
+            QTest::addRow("%s", qPrintable(ACCENT_COLOURS[i].name())) << ACCENT_COLOURS[i] << expected[i];
+    }
+    void selectedTextReadsOnEveryAccent()
+    {
+        QFETCH(QColor, accent);
+        QFETCH(QColor, text);
+        QCOMPARE(readableTextOn(accent), text);
+        QVERIFY(contrastRatio(text, accent) >= KroPushButton::MIN_TEXT_CONTRAST);
+        // A button whose selected picture is the accent draws its text in that colour.
+        writeImage(*m_dir, "h", accent);
+        KroPushButton b(three);
+        b.setText("2mm");
+        b.setState(1);
+        QVERIFY(contrastRatio(b.drawnTextColour(), accent) >= KroPushButton::MIN_TEXT_CONTRAST);
+    }
+
+    void maskCoversHolesInThePicture()
+    {
+        // A ring: the transparent middle is still part of the button, the corners are not.
+        QImage ring(20, 20, QImage::Format_ARGB32);
+        ring.fill(Qt::transparent);
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x) {
+                const int d = (x - 10) * (x - 10) + (y - 10) * (y - 10);
+                if (d <= 81 && d >= 25)
+                    ring.setPixel(x, y, qRgba(200, 0, 0, 255));
+            }
+        QVERIFY(ring.save(m_dir->file("skin/ring.png")));
+        KroPushButton b(QStringList { "/skin/ring.png" });
+        b.resize(20, 20);
+        b.show();
+        QCoreApplication::processEvents();
+        QVERIFY(b.mask().contains(QPoint(10, 10)));
+        QVERIFY(!b.mask().contains(QPoint(0, 0)));
     }
 };
 
