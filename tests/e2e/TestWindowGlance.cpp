@@ -2,6 +2,7 @@
 // the title-bar buttons, SAVE's file name, the battery bar and the result line after an apply.
 #include "app/MousecfgWidget.h"
 #include "app/StatusDisplay.h"
+#include "app/TrayController.h"
 #include "device/KroGetBatteryThread.h"
 #include "panels/KroDPIWindow.h"
 #include "panels/KroPointSpeed.h"
@@ -85,6 +86,8 @@ private slots:
     void clickOnTheGlyphOfATitleButtonCounts()
     {
         QFETCH(QString, button);
+        // With a tray the close button hides the window (without one it ends the program).
+        TrayController::setTrayProbe([] { return true; });
         E2eFixture e2e(true);
         MousecfgWidget& w = e2e.window();
         showAtScaleOne(w);
@@ -94,6 +97,7 @@ private slots:
         QSignalSpy clicked(target, &QPushButton::clicked);
         clickWindowAt(w, centreOf(w, target));
         QCOMPARE(clicked.count(), 1);
+        TrayController::setTrayProbe(nullptr);
         if (button == "closeButton")
             QVERIFY(!w.isVisible());
         else
