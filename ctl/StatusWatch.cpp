@@ -108,8 +108,12 @@ void StatusWatch::refreshConnection()
         return;
     m_connected = connected;
     m_connection = connection;
-    if (!connected)
+    // Gone: nothing is known of the battery until the mouse answers again.
+    if (!connected) {
+        m_awake = false;
+        m_charging = false;
         m_percent = -1;
+    }
     print("connection");
 }
 
@@ -161,7 +165,7 @@ QString StatusWatch::line(const char*) const
         parts << QStringLiteral("%1% (%2 mV)").arg(m_percent).arg(m_millivolts)
               << (m_charging ? ctlText("charging") : ctlText("not charging"));
     } else {
-        parts << ctlText("asleep");
+        parts << ctlText("no battery data");
     }
     parts << ctlText("profile %1").arg(m_profile + 1) << ctlText("stage %1 (%2 DPI)").arg(m_stage + 1).arg(m_dpi)
           << QStringLiteral("%1 Hz").arg(rateHz(m_rate));

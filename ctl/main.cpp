@@ -13,6 +13,7 @@
 #include "store/installLayout.h"
 
 #include <QDir>
+#include <QLoggingCategory>
 
 int runDevices(const QStringList& arguments);
 int runGet(const QStringList& arguments);
@@ -140,6 +141,9 @@ int runCommand(const CtlCommand& command, const QStringList& arguments)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    // The device link's traces are for the debug log, not for the terminal.
+    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     const QByteArray dir = qgetenv("MOUSECFG_APP_DIR");
     // Same state as the window: a read-only installation keeps it in the user's data folder.
     setAppDir(dir.isEmpty() ? resolveAppDir(QCoreApplication::applicationDirPath())

@@ -11,7 +11,6 @@
 #include "store/settings.h"
 
 #include <QEventLoop>
-#include <QLoggingCategory>
 #include <QTimer>
 
 namespace {
@@ -22,9 +21,6 @@ constexpr int STATUS_WAIT_MS = 400;
 int openMouse()
 {
     QTextStream& err = ctlErr();
-    // The device link's traces are for the debug log, not for the terminal.
-    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
-        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     buildDeviceTable();
     if (enumerateDevices() != 0) {
         err << ctlText("The HID library could not be initialised.") << "\n";
