@@ -9,7 +9,8 @@
 class WindowLock {
 public:
     // Takes the window's lock of the installed product when no live window holds it; a lock left by
-    // a process that died is taken over. Held until the object goes, so no window starts meanwhile.
+    // a process that died is taken over, and one held by another mousecfgctl is waited for. Held until
+    // the object goes, so no window starts meanwhile.
     WindowLock();
     ~WindowLock();
     WindowLock(const WindowLock&) = delete;
