@@ -12,6 +12,7 @@ enum CtlExit {
     CTL_USAGE = 64, // EX_USAGE; 2 is the send status "frame not confirmed"
     CTL_NO_ACCESS = 3,
     CTL_FILE_NOT_WRITTEN = 7, // a settings or profile file could not be written
+    CTL_WINDOW_RUNNING = 8, // the window is running: commands that write leave the files to it
 };
 
 struct CtlCommand {
@@ -19,6 +20,8 @@ struct CtlCommand {
     const char* arguments; // shown in --help after the name
     const char* summary;
     int (*run)(const QStringList& arguments);
+    bool writes; // refused while the window runs
+    const char* details; // mousecfgctl help NAME: after the summary
 };
 
 inline QString ctlText(const char* text)

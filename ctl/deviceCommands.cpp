@@ -1,6 +1,10 @@
 // mousecfgctl status, apply, profile and import: the same device code the window uses, on one mouse.
 #include "ctl/deviceCommands.h"
 
+#include "ctl/commandOptions.h"
+#include "ctl/mouseLink.h"
+#include "ctl/settingNames.h"
+
 #include "device/HidBackend.h"
 #include "device/KroGetBatteryThread.h"
 #include "device/KroProcessThread.h"
@@ -13,171 +17,77 @@
 #include "store/sensors.h"
 #include "store/settings.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QLoggingCategory>
-#include <QTimer>
-
-#include <optional>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace {
 
-// A mouse answers a status request within a few ms; a silent one must not hold up the apply.
-constexpr int STATUS_WAIT_MS = 400;
-constexpr int LISTEN_AFTER_STATUS_MS = 300;
-
-struct MouseReport {
-    bool answered = false; // a status reply, or a failed read of it, was seen
-    quint8 charge = 0, low = 0, high = 0;
-    std::optional<std::array<quint8, 3>> change; // profile, DPI stage, rate code
-};
-
-// Opens the mouse of the current product; prints why not and returns the exit code otherwise.
-int openMouse()
-{
-    QTextStream& err = ctlErr();
-    // The device link's traces are for the debug log, not for the terminal.
-    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
-        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
-    buildDeviceTable();
-    if (enumerateDevices() != 0) {
-        err << ctlText("The HID library could not be initialised.") << "\n";
-        return CTL_NO_DEVICE;
-    }
-    openDevicesByName(currentProductName());
-    if (controlHandle())
-        return CTL_OK;
-    if (accessDenied()) {
-        err << QCoreApplication::translate("mousecfgctl",
-            "The mouse is connected but its device node may not be opened. "
-            "Install the udev rule 70-mousecfg.rules and plug the receiver in "
-            "again, or run as root.")
-            << "\n";
-        return CTL_NO_ACCESS;
-    }
-    err << ctlText("No mouse found: neither the receiver nor the cable of %1 "
-                   "is connected.")
-               .arg(currentProductName())
-        << "\n";
-    return CTL_NO_DEVICE;
-}
-
-void closeMouse()
-{
-    stopBatteryPoller();
-    closeDevices();
-}
-
-// One status request through the poller, and a short listen for change reports after it.
-MouseReport queryMouse()
-{
-    MouseReport report;
-    KroGetBatteryThread poller;
-    poller.setPauses(20, 20, 20);
-    QEventLoop loop;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(
-        &poller, &KroGetBatteryThread::RefreshBatteryStatus, &loop, [&](quint8 charge, quint8 low, quint8 high) {
-            if (report.answered)
-                return;
-            report = MouseReport { true, charge, low, high, report.change };
-            deadline.start(LISTEN_AFTER_STATUS_MS);
-        });
-    QObject::connect(
-        &poller, &KroGetBatteryThread::RefreshStatus, &loop, [&](quint8 profile, quint8 dpi, quint8 rate, quint8) {
-            report.change = std::array<quint8, 3> { profile, dpi, rate };
-        });
-    QObject::connect(&poller, &QThread::finished, &loop, &QEventLoop::quit);
-    deadline.start(STATUS_WAIT_MS);
-    poller.start(QThread::InheritPriority);
-    loop.exec();
-    poller.stop();
-    poller.wait();
-    return report;
-}
-
-bool noBatteryData(const MouseReport& r)
-{
-    return !r.answered || (r.charge == 0 && r.low == 0 && r.high == 0);
-}
-
 QString rateText(int code)
 {
-    return code == 1 || code == 2 || code == 4 || code == 8 ? QString("%1 Hz").arg(1000 / code)
-                                                            : QString("code %1").arg(code);
+    return rateHz(code) ? QString("%1 Hz").arg(rateHz(code)) : QString("code %1").arg(code);
 }
 
-void printStatus(const MouseReport& r)
+// What status shows: the battery and connection from the reply; profile, stage and rate from a change
+// report when one came in before the reply, else as last applied.
+struct StatusView {
+    bool battery = false;
+    int percent = 0, millivolts = 0;
+    bool charging = false;
+    QString connection;
+    bool reported = false;
+    int profile = 0, stage = 0, rate = 0, dpi = 0;
+};
+
+StatusView statusView(const MouseReport& r)
 {
-    QTextStream& out = ctlOut();
-    out << ctlText("Connection:") << " " << (cableControl ? ctlText("cable") : ctlText("receiver")) << "\n";
-    if (noBatteryData(r)) {
-        out << ctlText("Battery:") << " " << ctlText("no data (the mouse is asleep or switched off)") << "\n";
-    } else {
-        out << ctlText("Battery:") << " " << batteryLevel(r.low, r.high, batteryFullMillivolts()) << "% ("
-            << batteryMillivolts(r.low, r.high) << " mV)\n";
-        out << ctlText("Charging:") << " " << (r.charge ? ctlText("yes") : ctlText("no")) << "\n";
+    StatusView v;
+    v.connection = cableControl ? QStringLiteral("cable") : QStringLiteral("receiver");
+    v.battery = !noBatteryData(r);
+    if (v.battery) {
+        v.percent = batteryLevel(r.low, r.high, batteryFullMillivolts());
+        v.millivolts = batteryMillivolts(r.low, r.high);
+        v.charging = r.charge != 0;
     }
     MouseConfig saved;
     loadAll(saved);
     // The protocol has no read-back: without a change report the values are those last applied.
-    const bool reported = r.change.has_value();
-    const int profile = reported ? (*r.change)[0] : saved.ProfileID;
-    const ProfileData& data = saved.profiles[qBound(0, profile, PROFILE_COUNT - 1)];
-    const int stage = reported ? (*r.change)[1] : data.dpi;
-    const int rate = reported ? (*r.change)[2] : data.pollrate;
-    const QString source = reported ? ctlText("reported by the mouse") : ctlText("as last applied");
-    out << ctlText("Active profile:") << " " << profile + 1 << " (" << source << ")\n";
-    out << ctlText("DPI stage:") << " " << stage + 1;
-    if (stage >= 0 && stage < DPI_STAGE_COUNT) {
-        const int dpi = displayedDpi(mouseProfile(saved).stages[stage], sensorModel());
-        if (dpi > 0)
-            out << " (" << dpi << " DPI)";
-    }
-    out << "\n" << ctlText("Report rate:") << " " << rateText(rate) << "\n";
+    v.reported = r.change.has_value();
+    v.profile = v.reported ? (*r.change)[0] : saved.ProfileID;
+    const ProfileData& data = saved.profiles[qBound(0, v.profile, PROFILE_COUNT - 1)];
+    v.stage = v.reported ? (*r.change)[1] : data.dpi;
+    v.rate = v.reported ? (*r.change)[2] : data.pollrate;
+    if (v.stage >= 0 && v.stage < DPI_STAGE_COUNT)
+        v.dpi = displayedDpi(mouseProfile(saved).stages[v.stage], sensorModel());
+    return v;
 }
 
-// What a fresh start of the window would know: the saved configuration, sent as far as the files say.
-void loadSavedConfiguration()
+void printStatus(const StatusView& v)
 {
-    loadAll(sentConfig);
-    currentConfig = sentConfig;
+    QTextStream& out = ctlOut();
+    out << ctlText("Connection:") << " " << (v.connection == "cable" ? ctlText("cable") : ctlText("receiver")) << "\n";
+    if (!v.battery) {
+        out << ctlText("Battery:") << " " << ctlText("no data (the mouse is asleep or switched off)") << "\n";
+    } else {
+        out << ctlText("Battery:") << " " << v.percent << "% (" << v.millivolts << " mV)\n";
+        out << ctlText("Charging:") << " " << (v.charging ? ctlText("yes") : ctlText("no")) << "\n";
+    }
+    const QString source = v.reported ? ctlText("reported by the mouse") : ctlText("as last applied");
+    out << ctlText("Active profile:") << " " << v.profile + 1 << " (" << source << ")\n";
+    out << ctlText("DPI stage:") << " " << v.stage + 1;
+    if (v.dpi > 0)
+        out << " (" << v.dpi << " DPI)";
+    out << "\n" << ctlText("Report rate:") << " " << rateText(v.rate) << "\n";
 }
 
-// Only a reply without battery data says the mouse is off; a mouse that says nothing is tried, and the
-// transfer itself reports whether it took the frames.
-bool reportedOff(const MouseReport& r)
+void printStatusJson(const StatusView& v)
 {
-    return r.answered && noBatteryData(r);
-}
-
-int applySaved(bool fullSend)
-{
-    QTextStream& err = ctlErr();
-    setMouseOff(reportedOff(queryMouse()));
-    KroProcessThread worker;
-    worker.fullSend = fullSend;
-    worker.start(QThread::InheritPriority);
-    worker.wait();
-    if (!worker.filesSaved)
-        err << ctlText("The configuration could not be saved.") << "\n";
-    if (worker.result == SEND_MOUSE_OFF) {
-        err << ctlText("Mouse is sleeping or not connected.") << "\n";
-        return worker.result;
-    }
-    if (worker.result != SEND_OK) {
-        err << ctlText("Send data failed, please try again.") << "\n";
-        return worker.result;
-    }
-    if (!worker.filesSaved)
-        return CTL_FILE_NOT_WRITTEN;
-    ctlOut() << (worker.sentMask ? ctlText("Configuration sent.")
-                                 : ctlText("Nothing to send: the mouse holds the saved configuration "
-                                           "(apply --full sends everything)."))
-             << "\n";
-    return CTL_OK;
+    QJsonObject o { { "connected", true }, { "connection", v.connection }, { "awake", v.battery },
+        { "source", v.reported ? "reported" : "saved" }, { "profile", v.profile + 1 }, { "dpiStage", v.stage + 1 },
+        { "dpi", v.dpi }, { "rate", rateHz(v.rate) } };
+    o["battery"] = v.battery ? QJsonValue(QJsonObject { { "percent", v.percent }, { "millivolts", v.millivolts } })
+                             : QJsonValue();
+    o["charging"] = v.charging;
+    ctlOut() << QJsonDocument(o).toJson(QJsonDocument::Compact) << "\n";
 }
 
 } // namespace
@@ -185,15 +95,21 @@ int applySaved(bool fullSend)
 int runStatus(const QStringList& args)
 {
     QTextStream& err = ctlErr();
-    if (!args.isEmpty()) {
-        err << "usage: mousecfgctl status\n";
+    QStringList rest = args;
+    const bool json = takeFlag(rest, "--json");
+    if (!rest.isEmpty()) {
+        err << "usage: mousecfgctl status [--json]\n";
         return CTL_USAGE;
     }
     const int opened = openMouse();
-    if (opened != CTL_OK)
+    if (opened != CTL_OK) {
+        if (json)
+            ctlOut() << QJsonDocument(QJsonObject { { "connected", false } }).toJson(QJsonDocument::Compact) << "\n";
         return opened;
+    }
     const MouseReport report = queryMouse();
-    printStatus(report);
+    const StatusView view = statusView(report);
+    json ? printStatusJson(view) : printStatus(view);
     closeMouse();
     return noBatteryData(report) ? CTL_MOUSE_OFF : CTL_OK;
 }

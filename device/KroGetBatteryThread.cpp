@@ -152,6 +152,8 @@ void KroGetBatteryThread::requestStatus(HidHandle* handle)
         reply[6], reply[7]);
     if (reply[3] == CMD_STATUS)
         decodeStatusReply(reply);
+    else if (reply[3] == CMD_CHANGE_REPORT) // came in before the reply: kept, the reply is read next
+        emit RefreshStatus(reply[4], reply[5], reply[6], reply[7]);
 }
 
 void KroGetBatteryThread::listenOnce(HidHandle* handle)

@@ -7,6 +7,8 @@
 #include "support/TestAppDir.h"
 #include "support/ctlRunner.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSettings>
 #include <QtTest>
 
@@ -45,6 +47,11 @@ private slots:
         QVERIFY(run.out.contains("Active profile: 1"));
         QCOMPARE(sentFrames(run, "fa 48 00 00 00 00"), 1);
         QVERIFY(runCtl(dir, { "status" }, "virtual-receiver").out.contains("Connection: receiver"));
+        const CtlRun json = runCtl(dir, { "status", "--json" });
+        const QJsonObject o = QJsonDocument::fromJson(json.out.section('\n', 0, 0).toUtf8()).object();
+        QCOMPARE(o["battery"].toObject()["millivolts"].toInt(), 3997);
+        QCOMPARE(o["connection"].toString(), QString("cable"));
+        QCOMPARE(o["source"].toString(), QString("saved"));
         QCOMPARE(runCtl(dir, { "status", "x" }).code, 64);
     }
 

@@ -50,7 +50,16 @@ private slots:
         QCOMPARE(help.code, 0);
         QVERIFY(help.out.contains("devices"));
         QVERIFY(help.out.contains("MOUSECFG_DEVICE"));
-        QVERIFY2(help.out.contains("  64  unknown command or wrong arguments"), qPrintable(help.out));
+        QVERIFY2(help.out.contains("  64  unknown command, setting or value"), qPrintable(help.out));
+        QVERIFY(help.out.contains("   8  the window is running"));
+        // One command's help, asked for either way, lists its settings with what the model lacks.
+        for (const QStringList& ask : { QStringList { "help", "set" }, QStringList { "set", "--help" } }) {
+            const CtlRun set = runCtl(dir, ask);
+            QCOMPARE(set.code, 0);
+            QVERIFY2(set.out.contains("sensor-mode    eco|standard|competitive"), qPrintable(set.out));
+            QVERIFY(set.out.contains("Refused with exit code 8"));
+        }
+        QVERIFY(runCtl(dir, { "--version" }).out.startsWith("mousecfgctl "));
         QCOMPARE(runCtl(dir, {}).code, 64);
         QCOMPARE(runCtl(dir, { "frobnicate" }).code, 64);
         QCOMPARE(runCtl(dir, { "devices", "extra" }).code, 64);

@@ -3,6 +3,7 @@
 
 #include "support/TestAppDir.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -35,6 +36,12 @@ CtlRun runCtl(const TestAppDir& dir, const QStringList& arguments, const QProces
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("MOUSECFG_APP_DIR", dir.path());
     env.insert("MOUSECFG_FRAME_LOG", logPath);
+    // The window's lock lives in the runtime folder: one of the directory's own keeps the runs of
+    // tests that go on at the same time apart, unless the caller names one.
+    const QString runtime = dir.file("runtime");
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    env.insert("XDG_RUNTIME_DIR", runtime);
     env.insert(extra);
     process.setProcessEnvironment(env);
     QElapsedTimer clock;
