@@ -79,8 +79,8 @@ QString applyDpi(const QStringList& v, SettingEdit& e, QString& done)
     const QRegularExpressionMatch m = QRegularExpression("^(\\d+)(?:x(\\d+))?$").match(v[1]);
     const int low = sensorRawToDpi(range.minimum, sensor);
     const int high = sensorRawToDpi(range.maximum, sensor);
-    const int x = m.hasMatch() ? rawForDpi(m.captured(1).toInt(), sensor, range) : -1;
-    const int y = m.hasMatch() && !m.captured(2).isEmpty() ? rawForDpi(m.captured(2).toInt(), sensor, range) : x;
+    const int x = m.hasMatch() ? rawForDpiWithin(m.captured(1).toInt(), sensor, range) : -1;
+    const int y = m.hasMatch() && !m.captured(2).isEmpty() ? rawForDpiWithin(m.captured(2).toInt(), sensor, range) : x;
     if (x < 0 || y < 0)
         return ctlText("DPI takes %1 to %2, or XDPIxYDPI").arg(low).arg(high);
     DpiStage& s = e.mouse().stages[stage - 1];

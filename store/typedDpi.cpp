@@ -4,25 +4,18 @@
 #include "store/deviceDescription.h"
 #include "store/settings.h"
 
-#include <cstdlib>
-
 bool installedDpiRange(DpiRange& range)
 {
     return dpiRangeFor(sensorModel(), currentProductName(), sensor33254() == 1, range);
 }
 
-int rawForDpi(int dpi, int sensor, const DpiRange& range)
+int rawForDpiWithin(int dpi, int sensor, const DpiRange& range)
 {
     const int low = sensorRawToDpi(range.minimum, sensor);
     const int high = sensorRawToDpi(range.maximum, sensor);
     if (low <= 0 || dpi < low || dpi > high)
         return -1;
-    int best = range.minimum;
-    for (int raw = range.minimum + 1; raw <= range.maximum; ++raw) {
-        if (std::abs(sensorRawToDpi(raw, sensor) - dpi) < std::abs(sensorRawToDpi(best, sensor) - dpi))
-            best = raw;
-    }
-    return best;
+    return rawForDpi(dpi, sensor, range);
 }
 
 void setStageValues(DpiStage& stage, quint32 x, quint32 y)

@@ -6,8 +6,8 @@
 
 // The slider range of the installed sensor model, as the DPI page takes it; false for an unknown model.
 bool installedDpiRange(DpiRange& range);
-// The raw value within range whose DPI is nearest to dpi (the lower one on a tie); -1 when dpi lies
-// outside the DPI of the range's ends.
-int rawForDpi(int dpi, int sensor, const DpiRange& range);
+// rawForDpi (sensors) for a typed value that must lie within the DPI of the range's ends; -1 when
+// it does not.
+int rawForDpiWithin(int dpi, int sensor, const DpiRange& range);
 // What a move of the stage's slider writes: the X and Y values, and the linked value while linked.
 void setStageValues(DpiStage& stage, quint32 x, quint32 y);

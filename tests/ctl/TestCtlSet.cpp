@@ -35,7 +35,7 @@ quint32 rawOf(int dpi)
 {
     DpiRange range;
     installedDpiRange(range);
-    return quint32(rawForDpi(dpi, sensorModel(), range));
+    return quint32(rawForDpiWithin(dpi, sensorModel(), range));
 }
 
 // The factory description shows buttons 1..7 on slots 0..6; the wheel is slots 40 and 41.
