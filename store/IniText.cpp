@@ -157,8 +157,8 @@ bool textToVariant(const QString& text, QVariant* out)
     return stream.status() == QDataStream::Ok;
 }
 
-// A section or key name as it stands in the file, after prefix; '\' in a key separates groups.
-bool unescapeName(const char* p, int n, bool isKey, const QString& prefix, QString* out)
+// A section or key name as it stands in the file; '\\' in a key separates groups.
+bool unescapeName(const char* p, int n, bool isKey, QString* out)
 {
     if (n == 0)
         return false;
@@ -169,7 +169,7 @@ bool unescapeName(const char* p, int n, bool isKey, const QString& prefix, QStri
         else if (!isWordChar(p[i]))
             return false;
     }
-    *out = prefix + QLatin1String(p, n);
+    *out = QString::fromLatin1(p, n);
     if (grouped)
         out->replace(QLatin1Char('\\'), QLatin1Char('/'));
     return true;
@@ -345,12 +345,9 @@ bool IniText::sameKeys(const QByteArray& old, const QByteArray& fresh)
 bool IniText::parse(const QByteArray& text)
 {
     m_entries.clear();
-    m_index.clear();
-    const int lines = text.count('\n') + 1;
-    m_entries.reserve(size_t(lines));
-    m_index.reserve(lines);
+    m_entries.reserve(size_t(text.count('\n') + 1));
     QStringList sections;
-    QString prefix;
+    QString section;
     const char* data = text.constData();
     for (int start = 0; start < text.size();) {
         int end = text.indexOf('\n', start);
@@ -362,69 +359,155 @@ bool IniText::parse(const QByteArray& text)
         if (length == 0)
             continue;
         if (line[0] == '[') {
-            QString section;
-            if (line[length - 1] != ']' || !unescapeName(line + 1, length - 2, false, QString(), &section))
+            if (line[length - 1] != ']' || !unescapeName(line + 1, length - 2, false, &section))
                 return false;
             if (section.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0)
                 section.clear();
             if (sections.contains(section))
                 return false;
             sections.append(section);
-            prefix = section.isEmpty() ? QString() : section + QLatin1Char('/');
             continue;
         }
         const char* equals = static_cast<const char*>(memchr(line, '=', size_t(length)));
         QString key;
         QString value;
         QVariant variant;
-        if (!equals || !unescapeName(line, int(equals - line), true, prefix, &key)
+        if (!equals || !unescapeName(line, int(equals - line), true, &key)
             || !unescapeValue(equals + 1, int(line + length - equals - 1), &value) || !textToVariant(value, &variant))
             return false;
-        if (m_index.contains(key))
+        // A grouped key outside a section names another section's key: left to QSettings.
+        if (section.isEmpty() && key.contains(QLatin1Char('/')))
             return false;
-        append(key, variant);
+        m_entries.push_back({ section, key, variant });
     }
+    m_sorted.clear();
+    // A key twice in a file: QSettings keeps the last, a case left to it.
+    return sortEntries(false);
+}
+
+// Indexes of the entries by section, then key, as QSettings writes a new file. Files QSettings
+// wrote are in this order already. With dropDuplicates the last value set for a key stays.
+bool IniText::sortEntries(bool dropDuplicates) const
+{
+    const auto less = [this](int a, int b) {
+        const Entry& ea = m_entries[size_t(a)];
+        const Entry& eb = m_entries[size_t(b)];
+        const int bySection = ea.section.compare(eb.section);
+        return bySection != 0 ? bySection < 0 : ea.key < eb.key;
+    };
+    m_sorted.resize(m_entries.size());
+    for (size_t i = 0; i < m_sorted.size(); ++i)
+        m_sorted[i] = int(i);
+    if (!std::is_sorted(m_sorted.begin(), m_sorted.end(), less))
+        std::stable_sort(m_sorted.begin(), m_sorted.end(), less);
+    std::vector<int> unique;
+    unique.reserve(m_sorted.size());
+    for (const int index : m_sorted) {
+        if (!unique.empty() && !less(unique.back(), index)) {
+            if (!dropDuplicates)
+                return false;
+            unique.back() = index;
+            continue;
+        }
+        unique.push_back(index);
+    }
+    m_sorted.swap(unique);
+    m_sortedCount = m_entries.size();
     return true;
+}
+
+const IniText::Entry* IniText::find(const QString& key) const
+{
+    if (m_sortedCount != m_entries.size())
+        sortEntries(true);
+    // The section is the first group, the rest of the path is the key within it.
+    QString section;
+    QString rest;
+    if (m_groups.isEmpty()) {
+        const int slash = key.indexOf(QLatin1Char('/'));
+        section = slash < 0 ? QString() : key.left(slash);
+        rest = slash < 0 ? key : key.mid(slash + 1);
+    } else {
+        section = m_groups.first();
+        rest = m_groups.size() == 1 ? key : m_groups.mid(1).join(QLatin1Char('/')) + QLatin1Char('/') + key;
+    }
+    // Readers ask for keys near the last one found: gallop from there, then bisect.
+    const size_t n = m_sorted.size();
+    if (n == 0)
+        return nullptr;
+    const auto order = [&](size_t pos) {
+        const Entry& e = m_entries[size_t(m_sorted[pos])];
+        const int bySection = e.section.compare(section);
+        return bySection != 0 ? bySection : e.key.compare(rest);
+    };
+    const size_t start = qMin(m_lastFound, n - 1);
+    size_t lo = 0;
+    size_t hi = n;
+    const int here = order(start);
+    if (here == 0)
+        return &m_entries[size_t(m_sorted[start])];
+    if (here < 0) {
+        lo = start + 1;
+        for (size_t step = 1; start + step < n; step *= 2) {
+            const int c = order(start + step);
+            if (c >= 0) {
+                hi = start + step + (c == 0 ? 1 : 0);
+                break;
+            }
+            lo = start + step + 1;
+        }
+    } else {
+        hi = start;
+        for (size_t step = 1; step <= start; step *= 2) {
+            const int c = order(start - step);
+            if (c <= 0) {
+                lo = start - step;
+                break;
+            }
+            hi = start - step;
+        }
+    }
+    while (lo < hi) {
+        const size_t mid = lo + (hi - lo) / 2;
+        if (order(mid) < 0)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    if (lo >= n || order(lo) != 0)
+        return nullptr;
+    m_lastFound = lo;
+    return &m_entries[size_t(m_sorted[lo])];
 }
 
 void IniText::beginGroup(const QString& group)
 {
     m_groups.append(group);
-    m_prefix = m_groups.join(QLatin1Char('/')) + QLatin1Char('/');
 }
 
 void IniText::endGroup()
 {
     if (!m_groups.isEmpty())
         m_groups.removeLast();
-    m_prefix = m_groups.isEmpty() ? QString() : m_groups.join(QLatin1Char('/')) + QLatin1Char('/');
 }
 
 QVariant IniText::value(const QString& key) const
 {
-    const int index = m_index.value(fullKey(key), -1);
-    return index < 0 ? QVariant() : m_entries[size_t(index)].value;
+    const Entry* e = find(key);
+    return e ? e->value : QVariant();
 }
 
 bool IniText::contains(const QString& key) const
 {
-    return m_index.contains(fullKey(key));
+    return find(key) != nullptr;
 }
 
 void IniText::setValue(const QString& key, const QVariant& value)
 {
-    const QString full = fullKey(key);
-    const int index = m_index.value(full, -1);
-    if (index >= 0)
-        m_entries[size_t(index)].value = value;
-    else
-        append(full, value);
-}
-
-void IniText::append(const QString& key, const QVariant& value)
-{
-    m_index.insert(key, int(m_entries.size()));
-    m_entries.push_back({ key, value, key.indexOf(QLatin1Char('/')) });
+    const QString full = m_groups.isEmpty() ? key : m_groups.join(QLatin1Char('/')) + QLatin1Char('/') + key;
+    const int slash = full.indexOf(QLatin1Char('/'));
+    // Sorted when next needed; a key set twice keeps its last value then.
+    m_entries.push_back({ slash < 0 ? QString() : full.left(slash), slash < 0 ? full : full.mid(slash + 1), value });
 }
 
 QStringList IniText::keys() const
@@ -432,37 +515,22 @@ QStringList IniText::keys() const
     QStringList keys;
     keys.reserve(int(m_entries.size()));
     for (const Entry& entry : m_entries)
-        keys.append(entry.key);
+        keys.append(entry.section.isEmpty() ? entry.key : entry.section + QLatin1Char('/') + entry.key);
     return keys;
-}
-
-std::vector<int> IniText::sortedForWriting() const
-{
-    std::vector<int> order(m_entries.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i] = int(i);
-    // By section, then by the key within it, as a new file gets them.
-    const auto section = [](const Entry& e) { return e.slash < 0 ? QStringView() : QStringView(e.key).left(e.slash); };
-    const auto rest = [](const Entry& e) { return QStringView(e.key).mid(e.slash + 1); };
-    std::sort(order.begin(), order.end(), [&](int a, int b) {
-        const Entry& ea = m_entries[size_t(a)];
-        const Entry& eb = m_entries[size_t(b)];
-        const int bySection = section(ea).compare(section(eb));
-        return bySection != 0 ? bySection < 0 : rest(ea).compare(rest(eb)) < 0;
-    });
-    return order;
 }
 
 bool IniText::toText(QByteArray* out) const
 {
+    if (m_sortedCount != m_entries.size())
+        sortEntries(true);
     QByteArray text;
     text.reserve(int(m_entries.size()) * 32);
-    QStringView section;
+    QString section;
     bool first = true;
-    for (const int index : sortedForWriting()) {
+    for (const int index : m_sorted) {
         const Entry& entry = m_entries[size_t(index)];
-        const QStringView keySection = entry.slash < 0 ? QStringView() : QStringView(entry.key).left(entry.slash);
-        if (first || keySection.compare(section) != 0) {
+        const QString& keySection = entry.section;
+        if (first || keySection != section) {
             if (!first)
                 text.append('\n');
             if (keySection.compare(QLatin1String("general"), Qt::CaseInsensitive) == 0)
@@ -470,13 +538,13 @@ bool IniText::toText(QByteArray* out) const
             text.append('[');
             if (keySection.isEmpty())
                 text.append("General");
-            else if (!appendEscapedName(keySection.toString(), &text))
+            else if (!appendEscapedName(keySection, &text))
                 return false;
             text.append("]\n");
             section = keySection;
             first = false;
         }
-        if (!appendEscapedName(entry.key.mid(entry.slash + 1), &text))
+        if (!appendEscapedName(entry.key, &text))
             return false;
         text.append('=');
         if (!appendNumber(entry.value, &text)) {

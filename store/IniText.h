@@ -36,18 +36,17 @@ public:
     bool toText(QByteArray* out) const;
 
 private:
-    QString fullKey(const QString& key) const { return m_prefix.isEmpty() ? key : m_prefix + key; }
-    void append(const QString& key, const QVariant& value);
-    // Indexes of the entries in the order QSettings writes them.
-    std::vector<int> sortedForWriting() const;
-
     struct Entry {
-        QString key;
+        QString section; // the first group ("" for the top level)
+        QString key; // the rest of the path
         QVariant value;
-        int slash; // position of the first '/' (the end of the section), -1 for none
     };
-    std::vector<Entry> m_entries;
-    QHash<QString, int> m_index;
-    QString m_prefix;
+    bool sortEntries(bool dropDuplicates) const;
+    const Entry* find(const QString& key) const;
+
+    std::vector<Entry> m_entries; // as parsed or set
+    mutable std::vector<int> m_sorted; // indexes by section, then key
+    mutable size_t m_sortedCount = 0; // entries m_sorted covers
+    mutable size_t m_lastFound = 0; // position in m_sorted of the last key found
     QStringList m_groups;
 };
