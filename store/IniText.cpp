@@ -157,7 +157,7 @@ bool textToVariant(const QString& text, QVariant* out)
     return stream.status() == QDataStream::Ok;
 }
 
-// A section or key name as it stands in the file; '\\' in a key separates groups.
+// A section or key name as it stands in the file; '\' in a key separates groups.
 bool unescapeName(const char* p, int n, bool isKey, QString* out)
 {
     if (n == 0)

@@ -5,6 +5,7 @@
 #include "widgets/skinStyle.h"
 
 #include <QBitmap>
+#include <QHash>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -120,14 +121,29 @@ KroPushButton::KroPushButton(const QStringList& images, QWidget* parent, const Q
 
 void KroPushButton::setImages(const QStringList& images)
 {
-    m_images.clear();
+    // Buttons of one picture set share its tinted pictures and tones (and so their outline).
+    struct Look {
+        QList<QPixmap> images;
+        QList<QColor> tones;
+    };
+    static QHash<QString, Look> looks;
+    QStringList files;
     for (const QString& path : images)
-        m_images.append(skinPixmap(path));
-    if (!m_images.isEmpty())
-        m_images[0] = tinted(m_images[0]);
-    m_tones.clear();
-    for (const QPixmap& image : m_images)
-        m_tones.append(image.isNull() ? QColor() : meanTone(image));
+        files.append(path.isEmpty() ? QString() : skinFile(path));
+    const QString key = files.join(QLatin1Char('\n'));
+    auto look = looks.constFind(key);
+    if (look == looks.constEnd()) {
+        Look made;
+        for (const QString& path : images)
+            made.images.append(skinPixmap(path));
+        if (!made.images.isEmpty())
+            made.images[0] = tinted(made.images[0]);
+        for (const QPixmap& image : qAsConst(made.images))
+            made.tones.append(image.isNull() ? QColor() : meanTone(image));
+        look = looks.insert(key, made);
+    }
+    m_images = look->images;
+    m_tones = look->tones;
     updateMask();
     update();
 }
@@ -139,12 +155,15 @@ void KroPushButton::updateMask()
         clearMask();
         return;
     }
-    const QImage scaledImage = m_images[0].scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation).toImage();
-    if (!scaledImage.hasAlphaChannel()) {
-        clearMask();
-        return;
+    // Many buttons share a picture and a size (the tabs, the rows): each outline is traced once.
+    static QHash<QString, QBitmap> outlines;
+    const QString key = QStringLiteral("%1:%2x%3").arg(m_images[0].cacheKey()).arg(width()).arg(height());
+    auto known = outlines.constFind(key);
+    if (known == outlines.constEnd()) {
+        const QImage scaledImage = m_images[0].scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation).toImage();
+        known = outlines.insert(key, scaledImage.hasAlphaChannel() ? outlineMask(scaledImage) : QBitmap());
     }
-    const QBitmap mask = outlineMask(scaledImage);
+    const QBitmap mask = *known;
     if (mask.isNull())
         clearMask();
     else
