@@ -36,9 +36,10 @@ def time_ours():
     return (painted - start) / 1e6
 
 
-def time_piper():
+def time_visible(command, env=None):
+    """Launch to a visible window of the process, polled the same way for every program."""
     start = time.monotonic_ns()
-    proc = subprocess.Popen(["piper"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    proc = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         while not visible_window(proc.pid):
             if proc.poll() is not None or time.monotonic_ns() - start > 20e9:
@@ -56,21 +57,26 @@ def main():
     have_piper = shutil.which("piper") is not None
     if have_piper and not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
         os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable] + sys.argv)
+    ours_env = dict(os.environ, MOUSECFG_DEVICE="virtual")
+    ours_command = [os.path.join(BUILD, "bin", "mousecfg")]
     time_ours()  # warm the file cache, as a second start by a user would find it
-    ours, piper = [], []
+    painted, ours, piper = [], [], []
     for _ in range(RUNS):
-        ours.append(time_ours())
+        painted.append(time_ours())
+        ours.append(time_visible(ours_command, ours_env))
         if have_piper:
-            t = time_piper()
+            t = time_visible(["piper"])
             if t is not None:
                 piper.append(t)
+    print("mousecfg: launch to first painted window   %7.1f ms (median of %d; min %.1f)"
+          % (statistics.median(painted), RUNS, min(painted)))
     mine = statistics.median(ours)
-    print("mousecfg: launch to first painted window   %7.1f ms (median of %d; min %.1f)" % (mine, RUNS, min(ours)))
+    print("mousecfg: launch to visible window (polled) %6.1f ms (median of %d; min %.1f)" % (mine, RUNS, min(ours)))
     if piper:
         theirs = statistics.median(piper)
-        print("piper:    launch to first visible window   %7.1f ms (median of %d; min %.1f)"
+        print("piper:    launch to visible window (polled) %6.1f ms (median of %d; min %.1f)"
               % (theirs, len(piper), min(piper)))
-        print("ratio mousecfg / piper                      %7.2f (goal: at most 0.50)" % (mine / theirs))
+        print("ratio mousecfg / piper, same polling        %7.2f (goal: at most 0.50)" % (mine / theirs))
     else:
         print("piper not installed: no peer figure")
 
