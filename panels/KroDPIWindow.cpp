@@ -4,10 +4,11 @@
 #include "panels/KroSingleDPI.h"
 #include "panels/KroSlider.h"
 #include "panels/SleepControls.h"
-#include "store/sensors.h"
 #include "panels/panelStyle.h"
 #include "store/deviceDescription.h"
+#include "store/sensors.h"
 #include "store/settings.h"
+#include "store/typedDpi.h"
 #include "widgets/skinStyle.h"
 
 #include <QAbstractButton>
@@ -121,11 +122,7 @@ void KroDPIWindow::onSliderChanged(int x, int y, quint8 iStage)
 {
     if (iStage >= DPI_STAGE_COUNT)
         return;
-    DpiStage& stage = m_ProfileData.stages[iStage];
-    stage.x = quint32(qMax(0, x));
-    stage.y = quint32(qMax(0, y));
-    if (stage.link)
-        stage.xy = stage.x;
+    setStageValues(m_ProfileData.stages[iStage], quint32(qMax(0, x)), quint32(qMax(0, y)));
 }
 
 void KroDPIWindow::onLinkChanged(quint8 link, quint8 iStage)
