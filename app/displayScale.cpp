@@ -1,13 +1,11 @@
 // The display scale table.
 #include "app/displayScale.h"
 
-#include <cstdlib>
 
 namespace {
 // Upper bounds of the DPI ratio per step; the last step takes everything above.
 const double RATIO_BOUNDS[SCALE_STEP_COUNT - 1]
     = { 1.1, 1.4, 1.6, 1.8, 2.1, 2.3, 2.6, 2.8, 3.1, 3.3, 3.6, 3.8, 4.1, 4.3, 4.6, 4.8 };
-const int STEP_WIDTHS[] = { 999, 1248, 1498, 1748 };
 } // namespace
 
 double factorForStep(int step)
@@ -28,13 +26,4 @@ DisplayScale scaleForDpi(double logicalDpi)
         }
     }
     return { step, factorForStep(step) };
-}
-
-int stepForWindowWidth(int width)
-{
-    for (int i = 0; i < 4; ++i) {
-        if (std::abs(width - STEP_WIDTHS[i]) <= 9)
-            return i;
-    }
-    return -1;
 }

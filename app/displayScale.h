@@ -14,5 +14,3 @@ struct DisplayScale {
 DisplayScale scaleForDpi(double logicalDpi);
 // Factor of a step; steps outside 0..16 give 1.0.
 double factorForStep(int step);
-// The step whose scaled window width is within 9 pixels of width, among steps 0..3; -1 when none.
-int stepForWindowWidth(int width);
