@@ -1,7 +1,6 @@
 // The display scale table.
 #include "app/displayScale.h"
 
-
 namespace {
 // Upper bounds of the DPI ratio per step; the last step takes everything above.
 const double RATIO_BOUNDS[SCALE_STEP_COUNT - 1]
