@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>DeviceSession</name>
+    <message>
+        <source>Mouse battery low: %1%</source>
+        <translation>Akku der Maus schwach: %1 %</translation>
+    </message>
+</context>
+<context>
     <name>FileProblems</name>
     <message>
         <source>Could not be read (kept as &lt;name&gt;.unreadable-&lt;date&gt;): %1</source>
@@ -1328,6 +1335,17 @@
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>mousecfg is already running: its window was brought to the front.</source>
+        <translation>mousecfg läuft bereits: Sein Fenster wurde in den Vordergrund geholt.</translation>
+    </message>
+    <message>
+        <source>mousecfg is already running.</source>
+        <translation>mousecfg läuft bereits.</translation>
     </message>
 </context>
 </TS>

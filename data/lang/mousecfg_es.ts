@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>DeviceSession</name>
+    <message>
+        <source>Mouse battery low: %1%</source>
+        <translation>Batería del ratón baja: %1 %</translation>
+    </message>
+</context>
+<context>
     <name>FileProblems</name>
     <message>
         <source>Could not be read (kept as &lt;name&gt;.unreadable-&lt;date&gt;): %1</source>
@@ -1328,6 +1335,17 @@
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Salir</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>mousecfg is already running: its window was brought to the front.</source>
+        <translation>mousecfg ya se está ejecutando: su ventana se ha traído al frente.</translation>
+    </message>
+    <message>
+        <source>mousecfg is already running.</source>
+        <translation>mousecfg ya se está ejecutando.</translation>
     </message>
 </context>
 </TS>
