@@ -105,6 +105,98 @@
         <source>Num De</source>
         <translation>Num Entf</translation>
     </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Print Screen</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Pause Break</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Rollen</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Pos1</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Pfeil oben</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Bild auf</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Pfeil links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Pfeil rechts</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Pfeil unten</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Bild ab</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfg</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>LWindows</source>
+        <translation>Windows links</translation>
+    </message>
+    <message>
+        <source>RWindows</source>
+        <translation>Windows rechts</translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Num Enter</source>
+        <translation>Num Eingabe</translation>
+    </message>
+    <message>
+        <source>Left Button</source>
+        <translation>Linke Maustaste</translation>
+    </message>
+    <message>
+        <source>Right Button</source>
+        <translation>Rechte Maustaste</translation>
+    </message>
+    <message>
+        <source>Middle Button</source>
+        <translation>Mittlere Maustaste</translation>
+    </message>
 </context>
 <context>
     <name>KroBtnWindow</name>

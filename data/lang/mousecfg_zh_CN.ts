@@ -105,6 +105,78 @@
         <source>Num De</source>
         <translation>Num Del</translation>
     </message>
+    <message>
+        <source>Backspace</source>
+        <translation>退格</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>回车</translation>
+    </message>
+    <message>
+        <source>Print Screen</source>
+        <translation>打印屏幕</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>空格</translation>
+    </message>
+    <message>
+        <source>Pause Break</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>滚动锁定</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上箭头</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左箭头</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右箭头</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下箭头</translation>
+    </message>
+    <message>
+        <source>LWindows</source>
+        <translation>左 Windows</translation>
+    </message>
+    <message>
+        <source>RWindows</source>
+        <translation>右 Windows</translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation>菜单</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>数字锁定</translation>
+    </message>
+    <message>
+        <source>Num Enter</source>
+        <translation>Num 回车</translation>
+    </message>
+    <message>
+        <source>Left Button</source>
+        <translation>鼠标左键</translation>
+    </message>
+    <message>
+        <source>Right Button</source>
+        <translation>鼠标右键</translation>
+    </message>
+    <message>
+        <source>Middle Button</source>
+        <translation>鼠标中键</translation>
+    </message>
 </context>
 <context>
     <name>KroBtnWindow</name>
