@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>DeviceSession</name>
+    <message>
+        <source>Mouse battery low: %1%</source>
+        <translation>Akku der Maus schwach: %1 %</translation>
+    </message>
+</context>
+<context>
     <name>FileProblems</name>
     <message>
         <source>Could not be read (kept as &lt;name&gt;.unreadable-&lt;date&gt;): %1</source>
@@ -97,6 +104,98 @@
     <message>
         <source>Num De</source>
         <translation>Num Entf</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Print Screen</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Pause Break</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Rollen</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Pos1</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Pfeil oben</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Bild auf</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Pfeil links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Pfeil rechts</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Pfeil unten</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Bild ab</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfg</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>LWindows</source>
+        <translation>Windows links</translation>
+    </message>
+    <message>
+        <source>RWindows</source>
+        <translation>Windows rechts</translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Num Enter</source>
+        <translation>Num Eingabe</translation>
+    </message>
+    <message>
+        <source>Left Button</source>
+        <translation>Linke Maustaste</translation>
+    </message>
+    <message>
+        <source>Right Button</source>
+        <translation>Rechte Maustaste</translation>
+    </message>
+    <message>
+        <source>Middle Button</source>
+        <translation>Mittlere Maustaste</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +1427,17 @@
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>mousecfg is already running: its window was brought to the front.</source>
+        <translation>mousecfg läuft bereits: Sein Fenster wurde in den Vordergrund geholt.</translation>
+    </message>
+    <message>
+        <source>mousecfg is already running.</source>
+        <translation>mousecfg läuft bereits.</translation>
     </message>
 </context>
 </TS>

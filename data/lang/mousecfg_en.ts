@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>DeviceSession</name>
+    <message>
+        <source>Mouse battery low: %1%</source>
+        <translation>Mouse battery low: %1%</translation>
+    </message>
+</context>
+<context>
     <name>FileProblems</name>
     <message>
         <source>Could not be read (kept as &lt;name&gt;.unreadable-&lt;date&gt;): %1</source>
@@ -372,6 +379,14 @@
     <message>
         <source>The macro &quot;%1&quot; cannot be read.</source>
         <translation>The macro &quot;%1&quot; cannot be read.</translation>
+    </message>
+    <message>
+        <source>%1 (hold)</source>
+        <translation>%1 (hold)</translation>
+    </message>
+    <message>
+        <source>%1 (toggle)</source>
+        <translation>%1 (toggle)</translation>
     </message>
 </context>
 <context>
@@ -1336,6 +1351,17 @@
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Quit</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>mousecfg is already running: its window was brought to the front.</source>
+        <translation>mousecfg is already running: its window was brought to the front.</translation>
+    </message>
+    <message>
+        <source>mousecfg is already running.</source>
+        <translation>mousecfg is already running.</translation>
     </message>
 </context>
 </TS>

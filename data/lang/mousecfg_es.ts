@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>DeviceSession</name>
+    <message>
+        <source>Mouse battery low: %1%</source>
+        <translation>Batería del ratón baja: %1 %</translation>
+    </message>
+</context>
+<context>
     <name>FileProblems</name>
     <message>
         <source>Could not be read (kept as &lt;name&gt;.unreadable-&lt;date&gt;): %1</source>
@@ -97,6 +104,98 @@
     <message>
         <source>Num De</source>
         <translation>Num Supr</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retroceso</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <source>Print Screen</source>
+        <translation>Impr Pant</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <source>Pause Break</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Bloq Despl</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Re Pág</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Av Pág</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supr</translation>
+    </message>
+    <message>
+        <source>LWindows</source>
+        <translation>Windows izq.</translation>
+    </message>
+    <message>
+        <source>RWindows</source>
+        <translation>Windows der.</translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Bloq Num</translation>
+    </message>
+    <message>
+        <source>Num Enter</source>
+        <translation>Num Intro</translation>
+    </message>
+    <message>
+        <source>Left Button</source>
+        <translation>Botón izquierdo</translation>
+    </message>
+    <message>
+        <source>Right Button</source>
+        <translation>Botón derecho</translation>
+    </message>
+    <message>
+        <source>Middle Button</source>
+        <translation>Botón central</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +1427,17 @@
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Salir</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>mousecfg is already running: its window was brought to the front.</source>
+        <translation>mousecfg ya se está ejecutando: su ventana se ha traído al frente.</translation>
+    </message>
+    <message>
+        <source>mousecfg is already running.</source>
+        <translation>mousecfg ya se está ejecutando.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>DeviceSession</name>
+    <message>
+        <source>Mouse battery low: %1%</source>
+        <translation>Batterie de la souris faible : %1 %</translation>
+    </message>
+</context>
+<context>
     <name>FileProblems</name>
     <message>
         <source>Could not be read (kept as &lt;name&gt;.unreadable-&lt;date&gt;): %1</source>
@@ -129,6 +136,106 @@
     <message>
         <source>Num Del</source>
         <translation>Num Suppr</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retour arrière</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Print Screen</source>
+        <translation>Impr. écran</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Pause Break</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Arrêt défil.</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Origine</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Page préc.</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page suiv.</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inser</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Suppr</translation>
+    </message>
+    <message>
+        <source>LWindows</source>
+        <translation>Windows gauche</translation>
+    </message>
+    <message>
+        <source>RWindows</source>
+        <translation>Windows droite</translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Verr. Num</translation>
+    </message>
+    <message>
+        <source>Num Enter</source>
+        <translation>Num Entrée</translation>
+    </message>
+    <message>
+        <source>Left Button</source>
+        <translation>Bouton gauche</translation>
+    </message>
+    <message>
+        <source>Right Button</source>
+        <translation>Bouton droit</translation>
+    </message>
+    <message>
+        <source>Middle Button</source>
+        <translation>Bouton du milieu</translation>
     </message>
 </context>
 <context>
@@ -1360,6 +1467,17 @@
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>mousecfg is already running: its window was brought to the front.</source>
+        <translation>mousecfg est déjà lancé : sa fenêtre a été mise au premier plan.</translation>
+    </message>
+    <message>
+        <source>mousecfg is already running.</source>
+        <translation>mousecfg est déjà lancé.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>DeviceSession</name>
+    <message>
+        <source>Mouse battery low: %1%</source>
+        <translation>鼠标电量低：%1%</translation>
+    </message>
+</context>
+<context>
     <name>FileProblems</name>
     <message>
         <source>Could not be read (kept as &lt;name&gt;.unreadable-&lt;date&gt;): %1</source>
@@ -97,6 +104,78 @@
     <message>
         <source>Num De</source>
         <translation>Num Del</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>退格</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>回车</translation>
+    </message>
+    <message>
+        <source>Print Screen</source>
+        <translation>打印屏幕</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>空格</translation>
+    </message>
+    <message>
+        <source>Pause Break</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>滚动锁定</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上箭头</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左箭头</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右箭头</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下箭头</translation>
+    </message>
+    <message>
+        <source>LWindows</source>
+        <translation>左 Windows</translation>
+    </message>
+    <message>
+        <source>RWindows</source>
+        <translation>右 Windows</translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation>菜单</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>数字锁定</translation>
+    </message>
+    <message>
+        <source>Num Enter</source>
+        <translation>Num 回车</translation>
+    </message>
+    <message>
+        <source>Left Button</source>
+        <translation>鼠标左键</translation>
+    </message>
+    <message>
+        <source>Right Button</source>
+        <translation>鼠标右键</translation>
+    </message>
+    <message>
+        <source>Middle Button</source>
+        <translation>鼠标中键</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +1407,17 @@
     <message>
         <source>&amp;Quit</source>
         <translation>退出(&amp;Q)</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>mousecfg is already running: its window was brought to the front.</source>
+        <translation>mousecfg 已在运行：已将其窗口置于最前。</translation>
+    </message>
+    <message>
+        <source>mousecfg is already running.</source>
+        <translation>mousecfg 已在运行。</translation>
     </message>
 </context>
 </TS>
