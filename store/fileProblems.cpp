@@ -13,7 +13,8 @@ namespace {
 std::mutex g_mutex;
 QVector<FileProblem> g_pending;
 
-QString tr(const char* text)
+// Texts marked with QT_TRANSLATE_NOOP("FileProblems", ...) in the table below.
+QString translated(const char* text)
 {
     return QCoreApplication::translate("FileProblems", text);
 }
@@ -42,19 +43,27 @@ QString fileProblemText(const FileProblem& problem)
     const QString path = QDir::toNativeSeparators(problem.path);
     switch (problem.kind) {
     case FileProblemKind::MovedAside:
-        return tr("%1 could not be read. It was kept as %2.").arg(path, QFileInfo(problem.detail).fileName());
+        return QCoreApplication::translate("FileProblems", "%1 could not be read. It was kept as %2.")
+            .arg(path, QFileInfo(problem.detail).fileName());
     case FileProblemKind::Missing:
-        return tr("%1 is missing.").arg(path);
+        return QCoreApplication::translate("FileProblems", "%1 is missing.").arg(path);
     case FileProblemKind::UnsafeName:
-        return tr("%1 names the profile \"%2\", which cannot be used as a file name.").arg(path, problem.detail);
+        return QCoreApplication::translate(
+            "FileProblems", "%1 names the profile \"%2\", which cannot be used as a file name.")
+            .arg(path, problem.detail);
     case FileProblemKind::WriteFailed:
-        return tr("%1 could not be written.").arg(path);
+        return QCoreApplication::translate("FileProblems", "%1 could not be written.").arg(path);
     case FileProblemKind::LinkReplaced:
-        return tr("%1 was a link out of the settings folder. A file was written in its place.").arg(path);
+        return QCoreApplication::translate(
+            "FileProblems", "%1 was a link out of the settings folder. A file was written in its place.")
+            .arg(path);
     case FileProblemKind::LinkRefused:
-        return tr("%1 lies behind a link out of the settings folder. It was not written.").arg(path);
+        return QCoreApplication::translate(
+            "FileProblems", "%1 lies behind a link out of the settings folder. It was not written.")
+            .arg(path);
     case FileProblemKind::FactoryLoaded:
-        return tr("Profile %1 was loaded with the factory settings.").arg(problem.detail);
+        return QCoreApplication::translate("FileProblems", "Profile %1 was loaded with the factory settings.")
+            .arg(problem.detail);
     }
     return path;
 }
@@ -94,10 +103,11 @@ QString fileProblemSummary(const QVector<FileProblem>& problems)
         }
         names.removeDuplicates();
         if (!names.isEmpty())
-            summary << tr(line.text).arg(names.join(QStringLiteral(", ")));
+            summary << translated(line.text).arg(names.join(QStringLiteral(", ")));
     }
     if (!summary.isEmpty())
-        summary << tr("Settings folder: %1").arg(QDir::toNativeSeparators(stateFolder()));
+        summary << QCoreApplication::translate("FileProblems", "Settings folder: %1")
+                       .arg(QDir::toNativeSeparators(stateFolder()));
     return summary.join(QLatin1Char('\n'));
 }
 

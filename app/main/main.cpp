@@ -10,10 +10,12 @@
 #include "store/appContext.h"
 #include "store/deviceDescription.h"
 #include "store/installLayout.h"
+#include "store/language.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QLoggingCategory>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -21,6 +23,13 @@ namespace {
 // A later start asks the running copy to show its window, says so in one line and exits with 1.
 int handOver(const SingleInstance& instance)
 {
+    // The line in the user's language: the window, which installs it otherwise, is not made here.
+    LanguageList languages;
+    readLanguageList(languages);
+    QTranslator translator;
+    const QString file = translationFile(languages, languageIndex());
+    if (!file.isEmpty() && translator.load(file))
+        QCoreApplication::installTranslator(&translator);
     const QString line = instance.activateRunning()
         ? QCoreApplication::translate("main", "mousecfg is already running: its window was brought to the front.")
         : QCoreApplication::translate("main", "mousecfg is already running.");
