@@ -5,6 +5,7 @@
 #include "store/deviceDescription.h"
 #include "store/macroFiles.h"
 
+#include "frameFloor.h"
 #include "support/TestAppDir.h"
 #include "support/VirtualMouseFixture.h"
 
@@ -19,11 +20,6 @@ namespace {
 
 constexpr int LATENCY_MS = 1;
 constexpr int RUNS = 5;
-
-bool isVerified(quint8 command)
-{
-    return command <= 10 || command == 0x40 || command == 0x46;
-}
 
 MouseConfig factoryConfig()
 {
@@ -42,7 +38,7 @@ MouseConfig factoryConfig()
 void measure(const char* name, VirtualMouse& mouse, const MouseConfig& config, ChangeMask mask)
 {
     std::vector<qint64> times;
-    int frames = 0, verified = 0;
+    FrameFloor figures;
     for (int run = 0; run < RUNS; ++run) {
         mouse.clearHistory();
         QElapsedTimer timer;
@@ -51,19 +47,16 @@ void measure(const char* name, VirtualMouse& mouse, const MouseConfig& config, C
         times.push_back(timer.nsecsElapsed());
         if (status != SEND_OK)
             QTextStream(stdout) << name << ": download failed with status " << status << "\n";
-        const QVector<QByteArray> received = mouse.receivedFrames();
-        frames = received.size();
-        verified = int(std::count_if(
-            received.begin(), received.end(), [](const QByteArray& f) { return isVerified(quint8(f[3])); }));
+        figures = frameFloor(mouse.receivedFrames(), LATENCY_MS);
     }
     std::sort(times.begin(), times.end());
     const double medianMs = times[times.size() / 2] / 1e6;
-    const double floorMs = frames * 10.0 + verified * LATENCY_MS;
+    const double floorMs = figures.floorMs;
     QTextStream(stdout) << QString("%1: %2 frames (%3 verified), median %4 ms over %5 runs, floor %6 ms, "
                                    "ratio %7\n")
                                .arg(name)
-                               .arg(frames)
-                               .arg(verified)
+                               .arg(figures.frames)
+                               .arg(figures.verified)
                                .arg(medianMs, 0, 'f', 1)
                                .arg(RUNS)
                                .arg(floorMs, 0, 'f', 1)

@@ -7,6 +7,7 @@
 #include "panels/KroTwoBarSlider.h"
 #include "store/settings.h"
 
+#include "frameFloor.h"
 #include "support/e2eFixture.h"
 
 #include <QApplication>
@@ -22,16 +23,10 @@ namespace {
 constexpr int LATENCY_MS = 1;
 constexpr int RUNS = 7;
 
-bool isVerified(quint8 command)
-{
-    return command <= 10 || command == 0x40 || command == 0x46;
-}
-
 void measure(const char* name, E2eFixture& e2e, const std::function<void(int)>& change)
 {
     std::vector<qint64> times;
-    int frames = 0;
-    int verified = 0;
+    FrameFloor figures;
     for (int run = 0; run < RUNS; ++run) {
         change(run);
         e2e.mouse().mouse().clearHistory();
@@ -39,18 +34,15 @@ void measure(const char* name, E2eFixture& e2e, const std::function<void(int)>& 
         timer.start();
         e2e.apply();
         times.push_back(timer.nsecsElapsed());
-        const QVector<QByteArray> received = e2e.mouse().mouse().receivedFrames();
-        frames = received.size();
-        verified = int(std::count_if(
-            received.begin(), received.end(), [](const QByteArray& f) { return isVerified(quint8(f[3])); }));
+        figures = frameFloor(e2e.mouse().mouse().receivedFrames(), LATENCY_MS);
     }
     std::sort(times.begin(), times.end());
     const double medianMs = times[times.size() / 2] / 1e6;
-    const double floorMs = frames * 10.0 + verified * LATENCY_MS;
+    const double floorMs = figures.floorMs;
     QTextStream(stdout) << QString("%1: %2 frames, click to dialog closed: median %3 ms over %4 runs, floor %5 ms, "
                                    "ratio %6 (goal: at most 1.1 x floor + 20 ms = %7 ms)\n")
                                .arg(name)
-                               .arg(frames)
+                               .arg(figures.frames)
                                .arg(medianMs, 0, 'f', 1)
                                .arg(RUNS)
                                .arg(floorMs, 0, 'f', 1)
