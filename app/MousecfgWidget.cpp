@@ -5,6 +5,7 @@
 #include "app/DeviceSession.h"
 #include "app/ProfileManager.h"
 #include "app/ResultLine.h"
+#include "app/StartupProbe.h"
 #include "app/StatusDisplay.h"
 #include "app/TrayController.h"
 #include "app/fileProblemNotice.h"
@@ -86,6 +87,7 @@ MousecfgWidget::MousecfgWidget(DeviceSession* session, QWidget* parent)
     if (!background.isNull())
         setMask(background.mask());
 
+    StartupProbe::mark("skin pictures");
     m_session->watch(*this);
     setMainWindowObject(this);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
@@ -96,6 +98,7 @@ MousecfgWidget::MousecfgWidget(DeviceSession* session, QWidget* parent)
     m_session->enumerate();
     rebuildDeviceMenu();
 
+    StartupProbe::mark("devices enumerated");
     setLanguageIndex(languageId());
     setFrenchLanguage(frenchIndex());
     m_translator = new QTranslator(this);
@@ -109,6 +112,7 @@ MousecfgWidget::MousecfgWidget(DeviceSession* session, QWidget* parent)
     if (!translation.isEmpty() && m_translator->load(translation))
         QCoreApplication::installTranslator(m_translator);
 
+    StartupProbe::mark("window controls");
     m_profiles->loadSavedNames();
 
     setBatteryFullValue(batteryFullMillivolts());
@@ -117,28 +121,36 @@ MousecfgWidget::MousecfgWidget(DeviceSession* session, QWidget* parent)
     connect(m_session, &DeviceSession::RefreshWriteStatus, this, &MousecfgWidget::slotRefreshWriteStatus);
     m_session->open(currentProductName());
 
+    StartupProbe::mark("mouse opened");
     loadAll(sentConfig);
     showFileProblemsLater(this);
     currentConfig = sentConfig;
     currentConfig.current().mousespeed = quint8(PointerSpeed::get());
     m_profiles->rebuildSavedProfileMenu();
 
+    StartupProbe::mark("profiles loaded");
     createPanels();
     connectPanels();
+    StartupProbe::mark("pages built");
     switchPage(ledDisable() ? PageCustomize : PageLighting);
     refreshPanels();
+    StartupProbe::mark("pages loaded");
     retranslateTexts();
 
+    StartupProbe::mark("texts");
     showSlotText(m_profiles->slotText(currentConfig.activeSlot()));
     showProfileName(currentConfig.current().ProfileName.isEmpty()
             ? currentConfig.profileNames[currentConfig.activeSlot()]
             : currentConfig.current().ProfileName);
     writeDefaultProfileFile();
 
+    StartupProbe::mark("default profile");
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
+    StartupProbe::mark("style");
     buildTray();
     m_status->showUnknown(cablePresent(), receiverPresent());
     QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
+    StartupProbe::mark("window built");
 }
 
 MousecfgWidget::~MousecfgWidget()

@@ -7,14 +7,35 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
+
+namespace {
+bool asked()
+{
+    static const bool on = std::getenv("MOUSECFG_STARTUP_PROBE") != nullptr;
+    return on;
+}
+
+long long monotonicNs()
+{
+    timespec now {};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+} // namespace
 
 void StartupProbe::installIfAsked(QWidget* window)
 {
-    const QByteArray mode = qgetenv("MOUSECFG_STARTUP_PROBE");
-    if (mode.isEmpty())
+    if (!asked())
         return;
-    window->installEventFilter(new StartupProbe(window, mode == "quit"));
+    window->installEventFilter(new StartupProbe(window, qgetenv("MOUSECFG_STARTUP_PROBE") == "quit"));
+}
+
+void StartupProbe::mark(const char* phase)
+{
+    if (asked())
+        std::fprintf(stderr, "mousecfg-phase-ns=%lld %s\n", monotonicNs(), phase);
 }
 
 StartupProbe::StartupProbe(QObject* parent, bool quit)
@@ -28,6 +49,7 @@ bool StartupProbe::eventFilter(QObject*, QEvent* event)
     // The paint is done when the event loop comes back after it.
     if (event->type() == QEvent::Paint && !m_reported) {
         m_reported = true;
+        mark("paint event");
         QTimer::singleShot(0, this, &StartupProbe::report);
     }
     return false;
@@ -35,10 +57,7 @@ bool StartupProbe::eventFilter(QObject*, QEvent* event)
 
 void StartupProbe::report()
 {
-    timespec now {};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    std::fprintf(
-        stderr, "mousecfg-first-paint-ns=%lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+    std::fprintf(stderr, "mousecfg-first-paint-ns=%lld\n", monotonicNs());
     std::fflush(stderr);
     if (m_quit)
         QCoreApplication::quit();

@@ -1,5 +1,6 @@
-// Start-up timing for benchmarks: with MOUSECFG_STARTUP_PROBE set, prints the monotonic clock once
-// the window's first paint is done ("=quit" then ends the program), so a launcher can time it.
+// Start-up timing for benchmarks: with MOUSECFG_STARTUP_PROBE set, prints the monotonic clock at each
+// phase mark and once the window's first paint is done ("=quit" then ends the program), so a
+// launcher can time the start and see how it splits.
 #pragma once
 
 #include <QObject>
@@ -11,6 +12,8 @@ class StartupProbe : public QObject {
 public:
     // Watches window when the environment asks for it; does nothing otherwise.
     static void installIfAsked(QWidget* window);
+    // Notes the end of a start-up phase (a no-op unless the probe is asked for).
+    static void mark(const char* phase);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -21,18 +21,25 @@ def visible_window(pid):
     return out.returncode == 0 and out.stdout.strip() != ""
 
 
-def time_ours():
+def time_ours(phases):
+    """Launch to first paint in ms; each phase mark's time since the previous one goes into phases."""
     env = dict(os.environ, MOUSECFG_DEVICE="virtual", MOUSECFG_STARTUP_PROBE="quit")
     start = time.monotonic_ns()
     proc = subprocess.Popen([os.path.join(BUILD, "bin", "mousecfg")], env=env,
                             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
     painted = None
+    previous = start
     for line in proc.stderr:
-        if line.startswith("mousecfg-first-paint-ns="):
+        if line.startswith("mousecfg-phase-ns="):
+            stamp, name = line.split("=", 1)[1].rstrip("\n").split(" ", 1)
+            phases.setdefault(name, []).append((int(stamp) - previous) / 1e6)
+            previous = int(stamp)
+        elif line.startswith("mousecfg-first-paint-ns="):
             painted = int(line.split("=")[1])
     proc.wait(timeout=20)
     if painted is None:
         sys.exit("mousecfg never painted (exit %d)" % proc.returncode)
+    phases.setdefault("first paint done", []).append((painted - previous) / 1e6)
     return (painted - start) / 1e6
 
 
@@ -59,15 +66,19 @@ def main():
         os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable] + sys.argv)
     ours_env = dict(os.environ, MOUSECFG_DEVICE="virtual")
     ours_command = [os.path.join(BUILD, "bin", "mousecfg")]
-    time_ours()  # warm the file cache, as a second start by a user would find it
+    time_ours({})  # warm the file cache, as a second start by a user would find it
     painted, ours, piper = [], [], []
+    phases = {}
     for _ in range(RUNS):
-        painted.append(time_ours())
+        painted.append(time_ours(phases))
         ours.append(time_visible(ours_command, ours_env))
         if have_piper:
             t = time_visible(["piper"])
             if t is not None:
                 piper.append(t)
+    print("mousecfg: where the time to the first paint goes (medians, ms since the mark before):")
+    for name, times in phases.items():
+        print("  %-20s %6.1f" % (name, statistics.median(times)))
     print("mousecfg: launch to first painted window   %7.1f ms (median of %d; min %.1f)"
           % (statistics.median(painted), RUNS, min(painted)))
     mine = statistics.median(ours)

@@ -40,6 +40,7 @@ int handOver(const SingleInstance& instance)
 
 int main(int argc, char* argv[])
 {
+    StartupProbe::mark("process start");
     // Nothing here draws with OpenGL: without the GLX integration no GL driver is loaded at start.
     if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");
@@ -48,6 +49,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
+    StartupProbe::mark("Qt platform");
     // Device traces are for developers: MOUSECFG_DEBUG=1 shows them.
     if (qEnvironmentVariableIsEmpty("MOUSECFG_DEBUG"))
         QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
@@ -66,6 +68,7 @@ int main(int argc, char* argv[])
     installBackendFromEnvironment();
 
     DeviceSession session;
+    StartupProbe::mark("single instance");
     auto* window = new MousecfgWidget(&session);
     QObject::connect(&instance, &SingleInstance::activationRequested, window->tray(), &TrayController::bringToFront);
     if (mouseCount() != 0) {
@@ -75,6 +78,7 @@ int main(int argc, char* argv[])
     window->setWindowIcon(QIcon(appDir() + QStringLiteral("/skin/icon.ico")));
     window->setWindowTitle(product);
     StartupProbe::installIfAsked(window);
+    StartupProbe::mark("window shown");
     const int code = app.exec();
     delete window;
     return code;
