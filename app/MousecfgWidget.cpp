@@ -27,6 +27,7 @@
 #include "widgets/KroLineEdit.h"
 #include "widgets/KroMenu.h"
 #include "widgets/KroPushButton.h"
+#include "widgets/NoFocusFrameStyle.h"
 #include "widgets/WindowDrag.h"
 #include "widgets/skinStyle.h"
 
@@ -34,6 +35,7 @@
 #include <QBitmap>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -42,6 +44,8 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QUrl>
+
+#include <future>
 
 namespace {
 // Slot strip, in layout pixels: one row per on-board profile, centred under the page tabs.
@@ -64,12 +68,16 @@ MousecfgWidget::MousecfgWidget(DeviceSession* session, QWidget* parent)
 {
     if (objectName().isEmpty())
         setObjectName(QStringLiteral("MousecfgWidget"));
+    NoFocusFrameStyle::install();
     resize(400, 300);
     setWindowTitle(tr("MousecfgWidget"));
     if (appDir().isEmpty())
         setAppDir(QCoreApplication::applicationDirPath());
 
-    m_backgrounds[0].load(appDir() + QStringLiteral("/skin/cfgMainback.png"));
+    // The background, the largest picture, is decoded while the window builds; the mask waits for it.
+    std::future<QImage> background = std::async(std::launch::async, [path = appDir() + "/skin/cfgMainback.png"] {
+        return QImage(path).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    });
     m_batteryPixmaps[0].load(appDir() + QStringLiteral("/skin/bat1.png"));
     m_batteryPixmaps[1].load(appDir() + QStringLiteral("/skin/bat2.png"));
 
@@ -83,9 +91,6 @@ MousecfgWidget::MousecfgWidget(DeviceSession* session, QWidget* parent)
         const QSize available = screen->size();
         move((available.width() - width()) / 2, (available.height() - height()) / 2);
     }
-    const QPixmap& background = backgroundForStep(m_step);
-    if (!background.isNull())
-        setMask(background.mask());
 
     StartupProbe::mark("skin pictures");
     m_session->watch(*this);
@@ -97,6 +102,12 @@ MousecfgWidget::MousecfgWidget(DeviceSession* session, QWidget* parent)
     m_modelSelector = makeButton(tabImages(), QStringLiteral("modelSelector"), QRect(670, 33, 100, 20), {});
     m_session->enumerate();
     rebuildDeviceMenu();
+    // The five profiles of the product just chosen are read while the controls are built.
+    std::future<MouseConfig> profiles = std::async(std::launch::async, [] {
+        MouseConfig loaded;
+        loadAll(loaded);
+        return loaded;
+    });
 
     StartupProbe::mark("devices enumerated");
     setLanguageIndex(languageId());
@@ -122,19 +133,16 @@ MousecfgWidget::MousecfgWidget(DeviceSession* session, QWidget* parent)
     m_session->open(currentProductName());
 
     StartupProbe::mark("mouse opened");
-    loadAll(sentConfig);
+    sentConfig = profiles.get();
     showFileProblemsLater(this);
     currentConfig = sentConfig;
     currentConfig.current().mousespeed = quint8(PointerSpeed::get());
     m_profiles->rebuildSavedProfileMenu();
 
     StartupProbe::mark("profiles loaded");
-    createPanels();
-    connectPanels();
-    StartupProbe::mark("pages built");
     switchPage(ledDisable() ? PageCustomize : PageLighting);
-    refreshPanels();
-    StartupProbe::mark("pages loaded");
+    showSlotNames();
+    StartupProbe::mark("start page built");
     retranslateTexts();
 
     StartupProbe::mark("texts");
@@ -142,14 +150,14 @@ MousecfgWidget::MousecfgWidget(DeviceSession* session, QWidget* parent)
     showProfileName(currentConfig.current().ProfileName.isEmpty()
             ? currentConfig.profileNames[currentConfig.activeSlot()]
             : currentConfig.current().ProfileName);
-    writeDefaultProfileFile();
-
-    StartupProbe::mark("default profile");
-    setStyleSheet(QStringLiteral("*{outline:0px;}"));
-    StartupProbe::mark("style");
+    StartupProbe::mark("names shown");
     buildTray();
     m_status->showUnknown(cablePresent(), receiverPresent());
     QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
+    m_backgrounds[0] = QPixmap::fromImage(background.get());
+    const QPixmap& shape = backgroundForStep(m_step);
+    if (!shape.isNull())
+        setMask(shape.mask());
     StartupProbe::mark("window built");
 }
 
@@ -395,6 +403,7 @@ void MousecfgWidget::switchPage(int page)
     m_page = page;
     for (int i = 0; i < PAGE_COUNT; ++i)
         m_tabs[i]->setState(i == page ? 1 : 0);
+    ensurePage(page);
     showPageWidgets();
 }
 
@@ -402,12 +411,12 @@ void MousecfgWidget::switchPage(int page)
 void MousecfgWidget::showPageWidgets()
 {
     const int page = m_page;
-    m_lightingPanel->setVisible(page == PageLighting);
-    m_buttonArea->setVisible(page == PageCustomize);
-    m_dpiPanel->setVisible(page == PageDpi);
-    m_ratePanel->setVisible(page == PageDpi);
-    m_speedPanel->setVisible(page == PageDpi);
-    m_macroPanel->setVisible(page == PageMacro);
+    const std::pair<QWidget*, int> pages[] = { { m_lightingPanel, PageLighting }, { m_buttonArea, PageCustomize },
+        { m_dpiPanel, PageDpi }, { m_ratePanel, PageDpi }, { m_speedPanel, PageDpi }, { m_macroPanel, PageMacro } };
+    for (const auto& shown : pages) {
+        if (shown.first)
+            shown.first->setVisible(page == shown.second);
+    }
     const bool customize = page == PageCustomize;
     m_frontPicture->setVisible(page == PageLighting || (customize && m_frontView));
     m_sidePicture->setVisible(customize && !m_frontView);
@@ -518,6 +527,10 @@ void MousecfgWidget::showLoadedConfig()
 
 void MousecfgWidget::paintEvent(QPaintEvent*)
 {
+    if (!m_painted) {
+        m_painted = true;
+        QTimer::singleShot(0, this, &MousecfgWidget::afterFirstPaint);
+    }
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     // Smooth scaling of the whole background is costly, so it is redone only when the size changes.
@@ -533,6 +546,13 @@ void MousecfgWidget::paintEvent(QPaintEvent*)
         const QPixmap picture = battery.scaled(target.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
         painter.drawPixmap(target.topLeft(), picture);
     }
+}
+
+// Work the first picture on screen need not wait for.
+void MousecfgWidget::afterFirstPaint()
+{
+    // The factory profile that ADD copies (ADD writes it itself when the file is missing).
+    writeDefaultProfileFile();
 }
 
 bool MousecfgWidget::eventFilter(QObject* watched, QEvent* event)

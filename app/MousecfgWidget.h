@@ -60,6 +60,8 @@ public:
     ~MousecfgWidget() override;
 
     void switchPage(int page);
+    // Builds the widgets of page unless they are built already.
+    void ensurePage(int page);
     int currentPage() const { return m_page; }
     void placeWidgets();
     void loadPictures();
@@ -129,6 +131,7 @@ private slots:
     void onLanguageChosen(QAction* action);
     void onFirmwareEnter();
     void onFirmwareClicked();
+    void afterFirstPaint();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -151,9 +154,9 @@ private:
     void buildBottomButtons();
     void buildLanguageMenu();
     bool switchTranslation(int index);
-    void createPanels();
-    void addPage(QWidget* widget, SettingsPage* page, const QString& name, const QRect& place);
-    void connectPanels();
+    QList<SettingsPage*> buildPage(int page);
+    void addPage(QWidget* widget, const QString& name, const QRect& place);
+    void linkSleepPages();
     void buildTray();
     KroPushButton* makeButton(
         const QStringList& images, const QString& name, const QRect& place, std::function<void()> action);
@@ -161,6 +164,8 @@ private:
 
     // Layout and pictures.
     void applyScale(const DisplayScale& scale);
+    void placeFrom(int firstPlace);
+    void sizeButtonPanel();
     const QPixmap& backgroundForStep(int step);
     void applyFonts();
     void showFrontView(bool front);
@@ -223,8 +228,9 @@ private:
     KroLabel* m_versionLabel = nullptr;
     ResultLine* m_resultLine = nullptr;
 
-    // The settings pages, in the order they load the record.
+    // The settings pages built so far, in the order they load the record.
     QList<SettingsPage*> m_pages;
+    bool m_pageBuilt[PAGE_COUNT] = {};
     KroColorWindow* m_lightingPanel = nullptr;
     KroDPIWindow* m_dpiPanel = nullptr;
     KroReportRate* m_ratePanel = nullptr;
@@ -247,4 +253,5 @@ private:
     QStringList m_detectedModels;
 
     bool m_firmwarePressed = false;
+    bool m_painted = false;
 };

@@ -6,15 +6,15 @@
 #include "app/StatusDisplay.h"
 #include "app/modelSwitches.h"
 #include "buttons/KroBtnWindow.h"
+#include "store/appContext.h"
+#include "store/deviceDescription.h"
+#include "store/language.h"
+#include "store/settings.h"
 #include "widgets/KroAction.h"
 #include "widgets/KroLabel.h"
 #include "widgets/KroLineEdit.h"
 #include "widgets/KroMenu.h"
 #include "widgets/KroPushButton.h"
-#include "store/appContext.h"
-#include "store/deviceDescription.h"
-#include "store/language.h"
-#include "store/settings.h"
 
 #include <QBitmap>
 #include <QDebug>
@@ -112,10 +112,8 @@ void MousecfgWidget::showEvent(QShowEvent* event)
 
 void MousecfgWidget::placeWidgets()
 {
-    for (const Place& place : qAsConst(m_places))
-        place.widget->setGeometry(scaledRect(place.rect));
-    const int count = usableButtonCount();
-    m_buttonPanel->setFixedSize(scaled(332), count > 9 ? scaled(50 * count + 20) : scaled(440));
+    placeFrom(0);
+    sizeButtonPanel();
     if (m_status)
         m_status->rescale();
     const QPixmap logo = scaledPicture(appDir() + QStringLiteral("/skin/mouselogo.png"), 200, 50);
@@ -124,6 +122,21 @@ void MousecfgWidget::placeWidgets()
     loadPictures();
     applyFonts();
     update();
+}
+
+// Places the widgets of the layout table from entry firstPlace on.
+void MousecfgWidget::placeFrom(int firstPlace)
+{
+    for (int i = firstPlace; i < m_places.size(); ++i)
+        m_places[i].widget->setGeometry(scaledRect(m_places[i].rect));
+}
+
+void MousecfgWidget::sizeButtonPanel()
+{
+    if (!m_buttonPanel)
+        return;
+    const int count = usableButtonCount();
+    m_buttonPanel->setFixedSize(scaled(332), count > 9 ? scaled(50 * count + 20) : scaled(440));
 }
 
 void MousecfgWidget::applyFonts()

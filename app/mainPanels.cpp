@@ -23,36 +23,88 @@
 
 #include <QScrollArea>
 
-void MousecfgWidget::createPanels()
-{
-    const double f = scaleFactor();
-    m_buttonArea = new QScrollArea(this);
-    m_buttonArea->setObjectName(QStringLiteral("buttonArea"));
-    m_buttonArea->setFrameShape(QFrame::NoFrame);
-    m_buttonArea->setStyleSheet(QStringLiteral("QScrollArea{background:transparent;}"));
-    m_buttonArea->viewport()->setAutoFillBackground(false);
-    createButtonPanel();
-    m_places.append({ m_buttonArea, QRect(285, 90, 332, 442) });
+#include <initializer_list>
 
-    m_dpiPanel = new KroDPIWindow(this, f);
-    addPage(m_dpiPanel, m_dpiPanel, QStringLiteral("dpiPanel"), QRect(285, 90, 456, 460));
-    m_speedPanel = new KroPointSpeed(this, f);
-    addPage(m_speedPanel, m_speedPanel, QStringLiteral("pointSpeedPanel"), QRect(746, 185, 229, 366));
-    m_ratePanel = new KroReportRate(this, f);
-    addPage(m_ratePanel, m_ratePanel, QStringLiteral("reportRatePanel"), QRect(746, 90, 229, 90));
-    m_lightingPanel = new KroColorWindow(this, f);
-    addPage(m_lightingPanel, m_lightingPanel, QStringLiteral("lightingPanel"), QRect(285, 90, 351, 440));
-    m_macroPanel = new MacroDialog(this);
-    addPage(m_macroPanel, m_macroPanel, QStringLiteral("macroPanel"), QRect(285, 90, 665, 467));
+// Pages are built when first shown, so the window comes up with its start page alone. A page built
+// later shows the configuration as it stands, at the current scale and language.
+void MousecfgWidget::ensurePage(int page)
+{
+    if (page < 0 || page >= PAGE_COUNT || m_pageBuilt[page])
+        return;
+    m_pageBuilt[page] = true;
+    const int firstPlace = m_places.size();
+    const QList<SettingsPage*> built = buildPage(page);
     // The order the pages load the record in.
-    m_pages = { m_lightingPanel, m_buttonPanel, m_speedPanel, m_ratePanel, m_dpiPanel, m_macroPanel };
+    m_pages.clear();
+    for (SettingsPage* each : std::initializer_list<SettingsPage*> {
+             m_lightingPanel, m_buttonPanel, m_speedPanel, m_ratePanel, m_dpiPanel, m_macroPanel }) {
+        if (each)
+            m_pages.append(each);
+    }
+    placeFrom(firstPlace);
+    const PageRecord record { currentConfig, mouseProfile(currentConfig) };
+    for (SettingsPage* each : built) {
+        each->loadRecord(record);
+        each->retranslate();
+    }
+    showPageWidgets();
 }
 
-void MousecfgWidget::addPage(QWidget* widget, SettingsPage* page, const QString& name, const QRect& place)
+QList<SettingsPage*> MousecfgWidget::buildPage(int page)
+{
+    const double f = scaleFactor();
+    switch (page) {
+    case PageLighting:
+        m_lightingPanel = new KroColorWindow(this, f);
+        addPage(m_lightingPanel, QStringLiteral("lightingPanel"), QRect(285, 90, 351, 440));
+        m_lightingPanel->showPreviewOn(m_frontPicture);
+        linkSleepPages();
+        return { m_lightingPanel };
+    case PageCustomize:
+        m_buttonArea = new QScrollArea(this);
+        m_buttonArea->setObjectName(QStringLiteral("buttonArea"));
+        m_buttonArea->setFrameShape(QFrame::NoFrame);
+        m_buttonArea->setStyleSheet(QStringLiteral("QScrollArea{background:transparent;}"));
+        m_buttonArea->viewport()->setAutoFillBackground(false);
+        createButtonPanel();
+        m_places.append({ m_buttonArea, QRect(285, 90, 332, 442) });
+        return { m_buttonPanel };
+    case PageDpi:
+        m_dpiPanel = new KroDPIWindow(this, f);
+        addPage(m_dpiPanel, QStringLiteral("dpiPanel"), QRect(285, 90, 456, 460));
+        m_speedPanel = new KroPointSpeed(this, f);
+        addPage(m_speedPanel, QStringLiteral("pointSpeedPanel"), QRect(746, 185, 229, 366));
+        m_ratePanel = new KroReportRate(this, f);
+        addPage(m_ratePanel, QStringLiteral("reportRatePanel"), QRect(746, 90, 229, 90));
+        connect(m_ratePanel, &KroReportRate::RefreshLift, this, &MousecfgWidget::slotLiftChange);
+        connect(m_speedPanel, &KroPointSpeed::RefreshLift, this, &MousecfgWidget::slotLiftChange);
+        linkLiftControls(m_ratePanel, m_speedPanel);
+        linkSleepPages();
+        return { m_speedPanel, m_ratePanel, m_dpiPanel };
+    default:
+        m_macroPanel = new MacroDialog(this);
+        addPage(m_macroPanel, QStringLiteral("macroPanel"), QRect(285, 90, 665, 467));
+        connect(m_macroPanel, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
+        connect(m_macroPanel, &MacroDialog::GunSetSignal, this, [this] {
+            KroGunsetDialog dialog(this);
+            if (dialogHook::exec(&dialog, dialogHook::Kind::Dialog) == QDialog::Accepted)
+                m_macroPanel->addGunSetMacro(dialog.name(), dialog.events());
+        });
+        return { m_macroPanel };
+    }
+}
+
+void MousecfgWidget::addPage(QWidget* widget, const QString& name, const QRect& place)
 {
     widget->setObjectName(name);
     m_places.append({ widget, place });
-    m_pages.append(page);
+}
+
+// The LIGHTING and DPI pages both show the sleep settings; whichever is built second links them.
+void MousecfgWidget::linkSleepPages()
+{
+    if (m_dpiPanel && m_lightingPanel)
+        linkSleepControls(m_dpiPanel->sleepControls(), m_lightingPanel->sleepControls());
 }
 
 // The button panel lays its labels out at the factor it is built with, so a new factor builds it
@@ -69,25 +121,10 @@ void MousecfgWidget::createButtonPanel()
         m_pages[at] = buttons;
     m_buttonPanel = buttons;
     m_buttonPanelFactor = scaleFactor();
+    sizeButtonPanel();
     connect(buttons, &KroBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
     connect(buttons, &KroBtnWindow::GotoMacroTab, this, &MousecfgWidget::slotGotoMacro);
     connect(buttons, &KroBtnWindow::PopOneClickBox, this, &MousecfgWidget::slotPopOneClickBox);
-}
-
-void MousecfgWidget::connectPanels()
-{
-    connect(m_ratePanel, &KroReportRate::RefreshLift, this, &MousecfgWidget::slotLiftChange);
-    connect(m_speedPanel, &KroPointSpeed::RefreshLift, this, &MousecfgWidget::slotLiftChange);
-    linkLiftControls(m_ratePanel, m_speedPanel);
-    linkSleepControls(m_dpiPanel->sleepControls(), m_lightingPanel->sleepControls());
-    m_lightingPanel->showPreviewOn(m_frontPicture);
-
-    connect(m_macroPanel, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
-    connect(m_macroPanel, &MacroDialog::GunSetSignal, this, [this] {
-        KroGunsetDialog dialog(this);
-        if (dialogHook::exec(&dialog, dialogHook::Kind::Dialog) == QDialog::Accepted)
-            m_macroPanel->addGunSetMacro(dialog.name(), dialog.events());
-    });
 }
 
 // Report rate and scroll lines follow the active profile; DPI stages, buttons and lighting are the
@@ -110,6 +147,8 @@ void MousecfgWidget::gatherPanels()
 // index 0..19: a front marker; SIDE_PAGE_FIRST: the side page; -1 / -2: scroll up / down.
 void MousecfgWidget::selectButtonInPanel(int index)
 {
+    if (!m_buttonPanel)
+        return; // the page is not built yet: it starts at the first button
     if (index == SIDE_PAGE_FIRST)
         m_buttonPanel->setSelection(0, GROUP_SIDE);
     else if (index >= 0)
@@ -122,7 +161,7 @@ void MousecfgWidget::selectButtonInPanel(int index)
 void MousecfgWidget::rescalePanels()
 {
     const double f = scaleFactor();
-    if (f != m_buttonPanelFactor) {
+    if (m_buttonPanel && f != m_buttonPanelFactor) {
         createButtonPanel();
         if (!m_frontView)
             selectButtonInPanel(SIDE_PAGE_FIRST);

@@ -87,7 +87,8 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
         return;
     ProfileData& profile = currentConfig.current();
     profile.dpi = iDPI;
-    m_dpiPanel->setActiveStage(iDPI);
+    if (m_dpiPanel)
+        m_dpiPanel->setActiveStage(iDPI);
     setProfileDpi(currentConfig.profileNames[currentConfig.activeSlot()], iDPI);
     const int dpi = displayedDpi(mouseProfile(currentConfig).stages[iDPI], sensorModel());
     showOsd(tr("DPI") + QStringLiteral(" %1:%2").arg(iDPI + 1).arg(dpi));
@@ -96,7 +97,8 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
 void MousecfgWidget::slotRefreshRate(quint8 iRate)
 {
     currentConfig.current().pollrate = iRate;
-    m_ratePanel->loadProfile(currentConfig.current(), currentConfig.LiftHigh);
+    if (m_ratePanel)
+        m_ratePanel->loadProfile(currentConfig.current(), currentConfig.LiftHigh);
     QString text;
     switch (iRate) {
     case 8:

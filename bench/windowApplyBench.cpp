@@ -59,6 +59,7 @@ int main(int argc, char* argv[])
     VirtualMouse::Faults faults;
     faults.replyLatencyMs = LATENCY_MS;
     e2e.mouse().mouse().setFaults(faults);
+    e2e.window().switchPage(MousecfgWidget::PageDpi);
     QSlider* slider
         = e2e.window().findChild<KroDPIWindow*>("dpiPanel")->row(1)->slider()->findChild<QSlider*>("xSlider");
     measure("DPI change", e2e, [slider](int run) { slider->setValue(100 + run * 7); });

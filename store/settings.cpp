@@ -32,6 +32,13 @@ int configInt(const QString& key, int fallback = 0)
 
 int setConfigValue(const QString& key, const QVariant& value)
 {
+    // A text or number stored already is not written again (every start names the product it finds).
+    const int type = value.userType();
+    if (type == QMetaType::QString || type == QMetaType::Int) {
+        const QVariant stored = configValue(key);
+        if (stored.isValid() && stored.toString() == value.toString())
+            return 0;
+    }
     return writeIni(configIniPath(), [&](QSettings& s) { s.setValue(key, value); });
 }
 

@@ -108,15 +108,17 @@ private slots:
     void placementFollowsTheScale()
     {
         auto w = makeWindow();
+        QVERIFY(!w->findChild<QWidget*>("dpiPanel")); // built when first shown
+        w->setLogicalDpiOverride(120);
+        w->ensurePage(MousecfgWidget::PageDpi);
         auto* dpi = w->findChild<QWidget*>("dpiPanel");
         QVERIFY(dpi);
-        w->setLogicalDpiOverride(96);
-        QCOMPARE(w->size(), QSize(999, 640));
-        QCOMPARE(dpi->geometry(), QRect(285, 90, 456, 460));
-        w->setLogicalDpiOverride(120);
         QCOMPARE(w->scaleStep(), 1);
         QCOMPARE(w->size(), QSize(1248, 800));
         QCOMPARE(dpi->geometry(), QRect(356, 112, 570, 575));
+        w->setLogicalDpiOverride(96);
+        QCOMPARE(w->size(), QSize(999, 640));
+        QCOMPARE(dpi->geometry(), QRect(285, 90, 456, 460));
         w->setLogicalDpiOverride(144);
         QCOMPARE(w->size(), QSize(1498, 960));
         QCOMPARE(dpi->geometry(), QRect(427, 135, 684, 690));
@@ -130,6 +132,8 @@ private slots:
     {
         auto w = makeWindow();
         w->setLogicalDpiOverride(96);
+        w->ensurePage(MousecfgWidget::PageDpi);
+        w->ensurePage(MousecfgWidget::PageCustomize);
         auto* lighting = w->findChild<KroColorWindow*>("lightingPanel");
         auto* dpi = w->findChild<KroDPIWindow*>("dpiPanel");
         auto* lightingLabel = lighting->findChild<QLabel*>("effectTitle");
@@ -157,6 +161,7 @@ private slots:
         writeMousePicture("mouse_1.png", Qt::red);
         writeMousePicture("mouse_2.png", Qt::blue);
         w->loadPictures();
+        w->ensurePage(MousecfgWidget::PageCustomize);
         auto* buttons = w->findChild<KroBtnWindow*>("buttonPanel");
         QCOMPARE(frontPictureColour(*w), QColor(Qt::white));
         const int secondMarker = w->findChild<KroPushButton*>("frontMarker2")->state();
@@ -188,7 +193,7 @@ private slots:
         QVERIFY(!w->findChild<QWidget*>("lightingPanel")->isVisible());
         QVERIFY(w->findChild<QWidget*>("dpiPanel")->isVisible());
         QVERIFY(w->findChild<QWidget*>("reportRatePanel")->isVisible());
-        QVERIFY(!w->findChild<QWidget*>("buttonArea")->isVisible());
+        QVERIFY(!w->findChild<QWidget*>("buttonArea")); // the CUSTOMIZE page is built when first shown
         QVERIFY(!w->findChild<QWidget*>("frontPicture")->isVisible());
         QCOMPARE(w->findChild<KroPushButton*>("tabDpi")->state(), 1);
         QCOMPARE(w->findChild<KroPushButton*>("tabLighting")->state(), 0);
@@ -311,6 +316,7 @@ private slots:
         auto w = makeWindow();
         const QString log = m_dir->file("frames.log");
         m_mouse->mouse().setFrameLog(log);
+        w->ensurePage(MousecfgWidget::PageDpi);
         auto* dpi = w->findChild<KroDPIWindow*>("dpiPanel");
         const DpiStage before = currentConfig.current().stages[1];
         const quint32 raw = before.x == 20 ? 30 : 20;

@@ -2,6 +2,8 @@
 // it leaves, that it ends, and that the next apply without the fault leaves the mouse holding the
 // configuration. Run through mousecfgctl on both ways in (backend seam, hidapi stand-in) and
 // through the window.
+#include "app/MousecfgWidget.h"
+#include "device/KroGetBatteryThread.h"
 #include "device/commandSet.h"
 #include "device/hidDevices.h"
 #include "device/transaction.h"
@@ -160,8 +162,11 @@ private slots:
         QFETCH(int, status);
         E2eFixture e2e;
         VirtualMouse& mouse = e2e.mouse().mouse();
-        // The poller's first status request is answered before the faults start.
+        // The poller's first status request is answered before the faults start; then it stops, so
+        // that the faults meet the download and not a status request of the poller.
         QTRY_VERIFY_WITH_TIMEOUT(statusAnswered(mouse), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!mouseOff(), 10000);
+        e2e.window().stopBatteryThread();
         VirtualMouseSetup setup;
         QVERIFY(parseFaultList(faults, &setup));
         mouse.setFaults(setup.faults);
@@ -186,7 +191,7 @@ private slots:
         mouse.stopStreaming();
         if (!mouse.isPlugged(VirtualMouse::Receiver)) {
             mouse.plug(VirtualMouse::Receiver);
-            QTRY_VERIFY_WITH_TIMEOUT(controlHandle() != nullptr, 10000);
+            QTRY_VERIFY_WITH_TIMEOUT(controlHandle() != nullptr && !mouseOff(), 10000);
         }
         e2e.apply();
         QCOMPARE(diffFlag(), 0);

@@ -167,23 +167,26 @@ private slots:
             int sleepTime;
             int moveOff;
         } steps[] = {
-            { MousecfgWidget::PageDpi, true, 0, 1, 0xFF },
-            { MousecfgWidget::PageLighting, false, 5, 5, 0xFF },
+            // The DPI page, built when first shown, shows what the LIGHTING page set before.
+            { MousecfgWidget::PageLighting, false, 5, 5, 0 },
+            { MousecfgWidget::PageDpi, true, 0, 5, 0xFF },
             { MousecfgWidget::PageDpi, false, 3, 3, 0xFF },
             { MousecfgWidget::PageLighting, true, 1, 3, 0 },
         };
         E2eFixture e2e;
         MousecfgWidget& w = e2e.window();
         slotButton(e2e, 2)->click(); // another slot than the one the mouse takes them from
-        QWidget* const pages[] = { child<QWidget>(&w, "lightingPanel"), child<QWidget>(&w, "dpiPanel") };
         for (const auto& step : steps) {
             w.switchPage(step.page);
+            QWidget* const pages[] = { w.findChild<QWidget*>("lightingPanel"), w.findChild<QWidget*>("dpiPanel") };
             QWidget* edited = pages[step.page == MousecfgWidget::PageLighting ? 0 : 1];
             if (step.box)
                 child<QCheckBox>(edited, "lightOffBox")->click();
             else
                 child<QSlider>(edited, "sleepSlider")->setValue(step.value);
             for (QWidget* shown : pages) {
+                if (!shown)
+                    continue; // not built yet
                 QCOMPARE(child<QSlider>(shown, "sleepSlider")->value(), step.sleepTime);
                 QVERIFY(child<QLabel>(shown, "sleepValueLabel")->text().startsWith(QString::number(step.sleepTime)));
                 QCOMPARE(child<QCheckBox>(shown, "lightOffBox")->isChecked(), step.moveOff == 0);

@@ -202,6 +202,7 @@ private slots:
         setDiffFlag(0);
         setMouseOff(kind == "off");
         if (kind != "unchanged") {
+            w.switchPage(MousecfgWidget::PageDpi);
             auto* dpi = w.findChild<KroDPIWindow*>("dpiPanel");
             dpi->row(1)->slider()->findChild<QSlider*>("xSlider")->setValue(300);
         }
