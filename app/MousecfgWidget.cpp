@@ -35,7 +35,6 @@
 #include <QBitmap>
 #include <QDesktopServices>
 #include <QGuiApplication>
-#include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -74,12 +73,10 @@ MousecfgWidget::MousecfgWidget(DeviceSession* session, QWidget* parent)
     if (appDir().isEmpty())
         setAppDir(QCoreApplication::applicationDirPath());
 
-    // The background, the largest picture, is decoded while the window builds; the mask waits for it.
-    std::future<QImage> background = std::async(std::launch::async, [path = appDir() + "/skin/cfgMainback.png"] {
-        return QImage(path).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    });
-    m_batteryPixmaps[0].load(appDir() + QStringLiteral("/skin/bat1.png"));
-    m_batteryPixmaps[1].load(appDir() + QStringLiteral("/skin/bat2.png"));
+    // The pictures of the first paint are decoded while the window builds; the mask waits for the
+    // background at the end.
+    m_prefetch.start({ backgroundPath(), batteryPath(0), batteryPath(1), logoPath(),
+        mousePicturePath(QStringLiteral("/Mouse.png")) });
 
     const DisplayScale scale = scaleForDpi(logicalDpi());
     m_step = scale.step;
@@ -154,7 +151,9 @@ MousecfgWidget::MousecfgWidget(DeviceSession* session, QWidget* parent)
     buildTray();
     m_status->showUnknown(cablePresent(), receiverPresent());
     QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
-    m_backgrounds[0] = QPixmap::fromImage(background.get());
+    m_backgrounds[0] = m_prefetch.take(backgroundPath());
+    m_batteryPixmaps[0] = m_prefetch.take(batteryPath(0));
+    m_batteryPixmaps[1] = m_prefetch.take(batteryPath(1));
     const QPixmap& shape = backgroundForStep(m_step);
     if (!shape.isNull())
         setMask(shape.mask());
@@ -551,6 +550,7 @@ void MousecfgWidget::paintEvent(QPaintEvent*)
 // Work the first picture on screen need not wait for.
 void MousecfgWidget::afterFirstPaint()
 {
+    m_prefetch.clear();
     // The factory profile that ADD copies (ADD writes it itself when the file is missing).
     writeDefaultProfileFile();
 }

@@ -2,6 +2,7 @@
 // profile controls, the status corner and the tray icon.
 #pragma once
 
+#include "app/PicturePrefetch.h"
 #include "app/ProfileHost.h"
 #include "app/displayScale.h"
 #include "device/DeviceEvents.h"
@@ -170,6 +171,11 @@ private:
     void applyFonts();
     void showFrontView(bool front);
     QString mousePicturePath(const QString& file) const;
+    static QString backgroundPath();
+    static QString batteryPath(int index);
+    static QString logoPath();
+    QPixmap scaledPicture(const QString& path, int w, int h);
+    void loadCustomizePictures();
     void setFrontPicture(const QString& path);
     void showPageWidgets();
 
@@ -188,6 +194,7 @@ private:
     bool receiverPresent() const;
 
     // Pixmaps.
+    PicturePrefetch m_prefetch;
     QPixmap m_backgrounds[SCALE_STEP_COUNT];
     QPixmap m_batteryPixmaps[2];
     QPixmap m_paintedBackground; // m_backgrounds[0] at m_paintedSize

@@ -17,11 +17,16 @@ bool asked()
     return on;
 }
 
-long long monotonicNs()
+long long clockNs(clockid_t clock)
 {
     timespec now {};
-    clock_gettime(CLOCK_MONOTONIC, &now);
+    clock_gettime(clock, &now);
     return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+
+long long monotonicNs()
+{
+    return clockNs(CLOCK_MONOTONIC);
 }
 } // namespace
 
@@ -35,7 +40,7 @@ void StartupProbe::installIfAsked(QWidget* window)
 void StartupProbe::mark(const char* phase)
 {
     if (asked())
-        std::fprintf(stderr, "mousecfg-phase-ns=%lld %s\n", monotonicNs(), phase);
+        std::fprintf(stderr, "mousecfg-phase-ns=%lld %lld %s\n", monotonicNs(), clockNs(CLOCK_THREAD_CPUTIME_ID), phase);
 }
 
 StartupProbe::StartupProbe(QObject* parent, bool quit)

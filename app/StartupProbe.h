@@ -1,5 +1,5 @@
-// Start-up timing for benchmarks: with MOUSECFG_STARTUP_PROBE set, prints the monotonic clock at each
-// phase mark and once the window's first paint is done ("=quit" then ends the program), so a
+// Start-up timing for benchmarks: with MOUSECFG_STARTUP_PROBE set, prints the monotonic clock and the
+// main thread's CPU time at each phase mark and once the window's first paint is done ("=quit" then ends the program), so a
 // launcher can time the start and see how it splits.
 #pragma once
 

@@ -32,14 +32,6 @@ QRect scaledRect(const QRect& r)
     return QRect(scaled(r.x()), scaled(r.y()), scaled(r.width()), scaled(r.height()));
 }
 
-QPixmap scaledPicture(const QString& path, int w, int h)
-{
-    QPixmap picture(path);
-    if (picture.isNull())
-        return picture;
-    return picture.scaled(scaled(w), scaled(h), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-}
-
 } // namespace
 
 double MousecfgWidget::logicalDpi() const
@@ -116,7 +108,7 @@ void MousecfgWidget::placeWidgets()
     sizeButtonPanel();
     if (m_status)
         m_status->rescale();
-    const QPixmap logo = scaledPicture(appDir() + QStringLiteral("/skin/mouselogo.png"), 200, 50);
+    const QPixmap logo = scaledPicture(logoPath(), 200, 50);
     if (!logo.isNull())
         m_logo->setPixmap(logo);
     loadPictures();
@@ -168,15 +160,47 @@ void MousecfgWidget::setFrontPicture(const QString& path)
         m_frontPicture->setPixmap(picture);
 }
 
+QString MousecfgWidget::backgroundPath()
+{
+    return appDir() + QStringLiteral("/skin/cfgMainback.png");
+}
+
+QString MousecfgWidget::batteryPath(int index)
+{
+    return appDir() + QStringLiteral("/skin/bat%1.png").arg(index + 1);
+}
+
+QString MousecfgWidget::logoPath()
+{
+    return appDir() + QStringLiteral("/skin/mouselogo.png");
+}
+
+QPixmap MousecfgWidget::scaledPicture(const QString& path, int w, int h)
+{
+    const QPixmap picture = m_prefetch.take(path);
+    if (picture.isNull())
+        return picture;
+    return picture.scaled(scaled(w), scaled(h), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
 void MousecfgWidget::loadPictures()
 {
+    setFrontPicture(mousePicturePath(QStringLiteral("/Mouse.png")));
+    loadCustomizePictures();
+}
+
+// The side picture, markers and scroll buttons show on the CUSTOMIZE page only: they are loaded
+// once it is built.
+void MousecfgWidget::loadCustomizePictures()
+{
+    if (!m_pageBuilt[PageCustomize])
+        return;
     for (int k = 0; k < MARKER_COUNT; ++k) {
         m_frontMarkers[k]->resize(0, 0);
         m_sideMarkers[k]->resize(0, 0);
     }
     m_scrollUp->resize(0, 0);
     m_scrollDown->resize(0, 0);
-    setFrontPicture(mousePicturePath(QStringLiteral("/Mouse.png")));
     const QPixmap side = scaledPicture(mousePicturePath(QStringLiteral("_Side.png")), 300, 300);
     if (!side.isNull())
         m_sidePicture->setPixmap(side);
@@ -185,6 +209,8 @@ void MousecfgWidget::loadPictures()
 
 void MousecfgWidget::refreshScrollImages()
 {
+    if (!m_pageBuilt[PageCustomize])
+        return;
     const QString product = currentProductName();
     m_scrollUp->setImages(scrollImagesFor(product, true));
     m_scrollDown->setImages(scrollImagesFor(product, false));

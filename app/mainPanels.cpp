@@ -68,6 +68,7 @@ QList<SettingsPage*> MousecfgWidget::buildPage(int page)
         m_buttonArea->viewport()->setAutoFillBackground(false);
         createButtonPanel();
         m_places.append({ m_buttonArea, QRect(285, 90, 332, 442) });
+        loadCustomizePictures();
         return { m_buttonPanel };
     case PageDpi:
         m_dpiPanel = new KroDPIWindow(this, f);

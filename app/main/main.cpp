@@ -5,6 +5,7 @@
 #include "app/StartupProbe.h"
 #include "app/TrayController.h"
 #include "device/HidBackend.h"
+#include "platform/SessionBus.h"
 #include "platform/SingleInstance.h"
 #include "sim/backend/VirtualHidBackend.h"
 #include "store/appContext.h"
@@ -49,6 +50,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
+    const std::future<void> bus = sessionBus::connectInBackground();
     StartupProbe::mark("Qt platform");
     // Device traces are for developers: MOUSECFG_DEBUG=1 shows them.
     if (qEnvironmentVariableIsEmpty("MOUSECFG_DEBUG"))
