@@ -5,6 +5,7 @@
 #include "store/deviceDescription.h"
 #include "store/macroFiles.h"
 
+#include "buildTree.h"
 #include "frameFloor.h"
 #include "support/TestAppDir.h"
 #include "support/VirtualMouseFixture.h"
@@ -67,6 +68,7 @@ void measure(const char* name, VirtualMouse& mouse, const MouseConfig& config, C
 
 int main(int argc, char* argv[])
 {
+    useBuildTree();
     QCoreApplication app(argc, argv);
     TestAppDir dir(true);
     VirtualMouseFixture fixture(VirtualMouseFixture::ReceiverOnly);

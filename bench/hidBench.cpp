@@ -2,6 +2,7 @@
 // with and without other collections' reports streaming on the control node.
 #include "support/VirtualMouseFixture.h"
 
+#include "buildTree.h"
 #include "device/HidBackend.h"
 #include "device/hidDevices.h"
 #include "device/transaction.h"
@@ -50,6 +51,7 @@ void measure(QTextStream& out, const char* label, int latencyMs, int streamMs, b
 
 int main(int argc, char* argv[])
 {
+    useBuildTree();
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     measure(out, "latency 0", 0, 0, false);

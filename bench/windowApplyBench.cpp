@@ -7,6 +7,7 @@
 #include "panels/KroTwoBarSlider.h"
 #include "store/settings.h"
 
+#include "buildTree.h"
 #include "frameFloor.h"
 #include "support/e2eFixture.h"
 
@@ -53,6 +54,7 @@ void measure(const char* name, E2eFixture& e2e, const std::function<void(int)>& 
 
 int main(int argc, char* argv[])
 {
+    useBuildTree();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     E2eFixture e2e;

@@ -125,6 +125,23 @@ private slots:
         QCOMPARE(ledVariant(), 0);
     }
 
+    void aValueStoredAlreadyIsNotWrittenAgain()
+    {
+        TestAppDir dir;
+        // A rewrite through QSettings would drop the comment line.
+        const QByteArray text = "; kept\n[Config]\nCurrentProductName=Kestrel M7\nDiff=1\n";
+        dir.write("Configs/Config.ini", text);
+        QCOMPARE(setDiffFlag(1), 0);
+        QCOMPARE(setCurrentProductName("Kestrel M7"), 0);
+        QFile file(dir.file("Configs/Config.ini"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), text);
+        file.close();
+        QCOMPARE(setDiffFlag(0), 0);
+        QCOMPARE(diffFlag(), 0);
+        QCOMPARE(iniValue(dir, "Config/CurrentProductName").toString(), QString("Kestrel M7"));
+    }
+
     void macroCountCountsNonEmptyEntries()
     {
         TestAppDir dir;
