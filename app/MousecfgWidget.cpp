@@ -248,19 +248,23 @@ void MousecfgWidget::buildPictures()
     m_frontPicture = new QLabel(this);
     m_frontPicture->setObjectName(QStringLiteral("frontPicture"));
     m_places.append({ m_frontPicture, QRect(562, 99, 450, 400) });
-    m_sidePicture = new QLabel(this);
-    m_sidePicture->setObjectName(QStringLiteral("sidePicture"));
-    m_places.append({ m_sidePicture, QRect(637, 99, 316, 443) });
     m_modelLabel = new KroLabel(this);
     m_modelLabel->setObjectName(QStringLiteral("modelLabel"));
     m_modelLabel->setAlignment(Qt::AlignCenter);
     m_places.append({ m_modelLabel, QRect(637, 515, 300, 20) });
+}
 
+// The CUSTOMIZE page's controls on the mouse pictures: the side picture, the view buttons, the
+// markers and the scroll buttons.
+void MousecfgWidget::buildCustomizeControls()
+{
+    m_sidePicture = new QLabel(this);
+    m_sidePicture->setObjectName(QStringLiteral("sidePicture"));
+    m_places.append({ m_sidePicture, QRect(637, 99, 316, 443) });
     m_frontButton
         = makeButton(tabImages(), QStringLiteral("frontButton"), QRect(617, 99, 0, 0), [this] { showFrontView(true); });
     m_sideButton = makeButton(
         tabImages(), QStringLiteral("sideButton"), QRect(617, 320, 0, 0), [this] { showFrontView(false); });
-
     // Markers are collapsed in this layout; the first seven front markers have their places.
     static const QPoint frontPlaces[7]
         = { { 756, 233 }, { 826, 233 }, { 791, 238 }, { 729, 239 }, { 792, 282 }, { 790, 304 }, { 790, 304 } };
@@ -418,8 +422,10 @@ void MousecfgWidget::showPageWidgets()
     }
     const bool customize = page == PageCustomize;
     m_frontPicture->setVisible(page == PageLighting || (customize && m_frontView));
-    m_sidePicture->setVisible(customize && !m_frontView);
     m_modelLabel->setVisible(page == PageLighting || customize);
+    if (!m_pageBuilt[PageCustomize])
+        return;
+    m_sidePicture->setVisible(customize && !m_frontView);
     m_frontButton->setVisible(customize);
     m_sideButton->setVisible(customize);
     m_scrollUp->setVisible(customize && m_frontView);

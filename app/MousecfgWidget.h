@@ -151,6 +151,8 @@ private:
     void buildTopBar();
     void buildTabs();
     void buildPictures();
+    void buildCustomizeControls();
+    void retranslateButtons();
     void buildProfileControls();
     void buildBottomButtons();
     void buildLanguageMenu();

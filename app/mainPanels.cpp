@@ -61,6 +61,8 @@ QList<SettingsPage*> MousecfgWidget::buildPage(int page)
         linkSleepPages();
         return { m_lightingPanel };
     case PageCustomize:
+        buildCustomizeControls();
+        retranslateButtons();
         m_buttonArea = new QScrollArea(this);
         m_buttonArea->setObjectName(QStringLiteral("buttonArea"));
         m_buttonArea->setFrameShape(QFrame::NoFrame);

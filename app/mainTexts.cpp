@@ -57,11 +57,9 @@ bool MousecfgWidget::switchTranslation(int index)
     return true;
 }
 
-void MousecfgWidget::retranslateTexts()
+// The skin buttons' texts and tool tips, found by name: those of a page built later get theirs then.
+void MousecfgWidget::retranslateButtons()
 {
-    m_versionLabel->setText(versionText());
-    m_nameEdit->setToolTip(tr("Press Enter To Apply"));
-    m_nameLabel->setText(tr("NAME"));
     struct NamedText {
         const char* name;
         const char* text;
@@ -98,6 +96,14 @@ void MousecfgWidget::retranslateTexts()
         if (auto* button = findChild<KroPushButton*>(QLatin1String(b.name)))
             button->setText(tr(b.text));
     }
+}
+
+void MousecfgWidget::retranslateTexts()
+{
+    m_versionLabel->setText(versionText());
+    m_nameEdit->setToolTip(tr("Press Enter To Apply"));
+    m_nameLabel->setText(tr("NAME"));
+    retranslateButtons();
     const int language = languageIndex();
     if (language >= 0 && language < m_languages.count)
         m_langButton->setText(m_languages.names[language]);
