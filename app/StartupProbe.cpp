@@ -40,7 +40,8 @@ void StartupProbe::installIfAsked(QWidget* window)
 void StartupProbe::mark(const char* phase)
 {
     if (asked())
-        std::fprintf(stderr, "mousecfg-phase-ns=%lld %lld %s\n", monotonicNs(), clockNs(CLOCK_THREAD_CPUTIME_ID), phase);
+        std::fprintf(
+            stderr, "mousecfg-phase-ns=%lld %lld %s\n", monotonicNs(), clockNs(CLOCK_THREAD_CPUTIME_ID), phase);
 }
 
 StartupProbe::StartupProbe(QObject* parent, bool quit)
