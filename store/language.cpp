@@ -5,15 +5,10 @@
 #include "store/iniFile.h"
 #include "store/safeNames.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QSettings>
 
 #include <memory>
-#include <mutex>
-
-#include <sys/stat.h>
 
 namespace {
 // Pixel sizes a language font may have at scale 1.0; the shipped files use 12.
@@ -94,27 +89,7 @@ QString translationFile(const LanguageList& list, int index)
     return info.exists() && !info.isFile() ? QString() : path;
 }
 
-namespace {
-// What identifies one state of a file: a write (always a new file renamed over it) changes it.
-struct FileStamp {
-    qint64 inode = -1;
-    qint64 size = -1;
-    qint64 modifiedNs = -1;
-    bool operator==(const FileStamp& o) const
-    {
-        return inode == o.inode && size == o.size && modifiedNs == o.modifiedNs;
-    }
-};
-
-FileStamp stampOf(const QString& path)
-{
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return {};
-    return { qint64(st.st_ino), qint64(st.st_size), qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec };
-}
-
-QFont readLanguageFont(int index, double scale, int pixelSizeOverride, int decrement)
+QFont languageFontFor(int index, double scale, int pixelSizeOverride, int decrement)
 {
     const auto config = openConfig();
     QFont font;
@@ -132,26 +107,6 @@ QFont readLanguageFont(int index, double scale, int pixelSizeOverride, int decre
     if (pixels > 0)
         font.setPixelSize(pixels);
     return font;
-}
-} // namespace
-
-// Every skin button asks for its font on each paint: the fonts are kept until Config.ini changes.
-QFont languageFontFor(int index, double scale, int pixelSizeOverride, int decrement)
-{
-    static std::mutex mutex;
-    static FileStamp stamp;
-    static QHash<QString, QFont> fonts;
-    const FileStamp now = stampOf(configPath());
-    const QString key = QStringLiteral("%1/%2/%3/%4").arg(index).arg(scale).arg(pixelSizeOverride).arg(decrement);
-    std::lock_guard<std::mutex> lock(mutex);
-    if (!(now == stamp)) {
-        fonts.clear();
-        stamp = now;
-    }
-    auto it = fonts.constFind(key);
-    if (it == fonts.constEnd())
-        it = fonts.insert(key, readLanguageFont(index, scale, pixelSizeOverride, decrement));
-    return *it;
 }
 
 QFont languageFont(double scale)

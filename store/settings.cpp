@@ -1,6 +1,7 @@
 // The application settings file, the per-product list file and the load/save sequences.
 #include "store/settings.h"
 
+#include "store/IniText.h"
 #include "store/appContext.h"
 #include "store/configKeys.h"
 #include "store/deviceDescription.h"
@@ -33,13 +34,15 @@ int configInt(const QString& key, int fallback = 0)
 int setConfigValue(const QString& key, const QVariant& value)
 {
     // A text or number stored already is not written again (every start names the product it finds).
+    // The file is read afresh: QSettings' cache can miss a rewrite within the file system's clock tick.
+    // A link is left to the write, which decides what to do with it.
+    const QString path = configIniPath();
     const int type = value.userType();
-    if (type == QMetaType::QString || type == QMetaType::Int) {
-        const QVariant stored = configValue(key);
-        if (stored.isValid() && stored.toString() == value.toString())
-            return 0;
-    }
-    return writeIni(configIniPath(), [&](QSettings& s) { s.setValue(key, value); });
+    IniText stored;
+    if ((type == QMetaType::QString || type == QMetaType::Int) && !QFileInfo(path).isSymLink()
+        && readPlainIni(path, &stored) && stored.contains(key) && stored.value(key).toString() == value.toString())
+        return 0;
+    return writeIni(path, [&](QSettings& s) { s.setValue(key, value); });
 }
 
 QStringList readList(const QString& countKey, const QString& prefix)

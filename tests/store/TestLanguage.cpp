@@ -110,12 +110,6 @@ private slots:
         QCOMPARE(f.pixelSize(), 17); // int(14 * 1.25)
         QCOMPARE(languageFontFor(0, 1.75).pixelSize(), 21);
         QCOMPARE(languageFontFor(0, 1.0, 20, 2).pixelSize(), 18);
-        // Fonts are kept between calls, but not past a change of the file (here of the same length).
-        QByteArray changed = FIVE_LANGUAGES;
-        changed.replace("FONT_SIZE_4=14", "FONT_SIZE_4=16");
-        QVERIFY(changed != FIVE_LANGUAGES);
-        dir.write("Configs/Config.ini", changed);
-        QCOMPARE(languageFont(1.25).pixelSize(), 20);
     }
 
     void hostileFontSizeKeepsTheDefaultSize_data()

@@ -128,8 +128,8 @@ private slots:
     void aValueStoredAlreadyIsNotWrittenAgain()
     {
         TestAppDir dir;
-        // A rewrite through QSettings would drop the comment line.
-        const QByteArray text = "; kept\n[Config]\nCurrentProductName=Kestrel M7\nDiff=1\n";
+        // A rewrite through QSettings would put the keys in its own order.
+        const QByteArray text = "[Config]\nDiff=1\nCurrentProductName=Kestrel M7\n";
         dir.write("Configs/Config.ini", text);
         QCOMPARE(setDiffFlag(1), 0);
         QCOMPARE(setCurrentProductName("Kestrel M7"), 0);
