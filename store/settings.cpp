@@ -88,10 +88,33 @@ bool saveNamedProfiles(const MouseConfig& config, QStringList& names)
     return true;
 }
 
-void writeProfileNames(QSettings& s, const QStringList& names)
+template <typename Settings> void writeProfileNames(Settings& s, const QStringList& names)
 {
     for (int i = 0; i < names.size(); ++i)
         s.setValue(QStringLiteral("Profile%1").arg(i + 1), names[i]);
+}
+
+// The sensor settings and profile names of the settings file, through QSettings or IniText.
+template <typename Settings>
+void writeConfigGroup(Settings& s, const MouseConfig& config, const QStringList& names)
+{
+    s.beginGroup(QStringLiteral("Config"));
+    IniWriter writer { s };
+    visitSensorKeys(config, writer);
+    writeProfileNames(s, names);
+    s.endGroup();
+}
+
+// True when the settings file already holds these values as they would be written (read afresh).
+bool configHolds(const QString& path, const MouseConfig& config, const QStringList& names)
+{
+    IniText merged;
+    QByteArray old;
+    QByteArray text;
+    if (QFileInfo(path).isSymLink() || !readPlainIni(path, &merged, &old))
+        return false;
+    writeConfigGroup(merged, config, names);
+    return merged.toText(&text) && text == old;
 }
 
 int writeList(const QString& countKey, const QString& prefix, const QStringList& names)
@@ -167,12 +190,12 @@ int saveAll(const MouseConfig& config)
     QStringList names;
     if (!saveNamedProfiles(config, names))
         return STORE_WRITE_FAILED;
-    const int written = writeIni(configIniPath(), [&config, &names](QSettings& s) {
-        s.beginGroup(QStringLiteral("Config"));
-        IniWriter writer { s };
-        visitSensorKeys(config, writer);
-        writeProfileNames(s, names);
-    });
+    // Apply saves every time: a settings file that would not change is not written.
+    const QString path = configIniPath();
+    if (configHolds(path, config, names))
+        return 0;
+    const int written
+        = writeIni(path, [&config, &names](QSettings& s) { writeConfigGroup(s, config, names); });
     return written == 0 ? 0 : STORE_WRITE_FAILED;
 }
 

@@ -10,6 +10,8 @@
 #include <QSettings>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TestSettings : public QObject {
     Q_OBJECT
 
@@ -77,6 +79,18 @@ private slots:
         QVERIFY(QFile::exists(dir.file("Configs/Profile/Changed.prof")));
         QCOMPARE(iniValue(dir, "Config/Count").toInt(), 4);
         QCOMPARE(iniValue(dir, "Config/SensorMode").toInt(), 8);
+        // Saved again unchanged, the settings file is not written (a write is a new file renamed over it).
+        const auto inode = [&dir] {
+            struct stat st {};
+            return ::stat(QFile::encodeName(dir.file("Configs/Config.ini")).constData(), &st) == 0 ? st.st_ino : 0;
+        };
+        const auto before = inode();
+        QCOMPARE(saveAll(c), 0);
+        QCOMPARE(inode(), before);
+        c.SensorMode = 9;
+        QCOMPARE(saveAll(c), 0);
+        QVERIFY(inode() != before);
+        QCOMPARE(iniValue(dir, "Config/SensorMode").toInt(), 9);
     }
 
     void loadAllRefreshesTheButtonMatrix()
