@@ -130,6 +130,10 @@ MousecfgWidget::MousecfgWidget(DeviceSession* session, QWidget* parent)
     m_session->open(currentProductName());
 
     StartupProbe::mark("mouse opened");
+    // The start page is built while the profiles are still being read; it shows them once they are.
+    const int startPage = ledDisable() ? PageCustomize : PageLighting;
+    ensurePage(startPage);
+    StartupProbe::mark("start page built");
     sentConfig = profiles.get();
     showFileProblemsLater(this);
     currentConfig = sentConfig;
@@ -137,9 +141,9 @@ MousecfgWidget::MousecfgWidget(DeviceSession* session, QWidget* parent)
     m_profiles->rebuildSavedProfileMenu();
 
     StartupProbe::mark("profiles loaded");
-    switchPage(ledDisable() ? PageCustomize : PageLighting);
-    showSlotNames();
-    StartupProbe::mark("start page built");
+    switchPage(startPage);
+    refreshPanels();
+    StartupProbe::mark("start page shown");
     retranslateTexts();
 
     StartupProbe::mark("texts");
